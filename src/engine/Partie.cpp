@@ -1,0 +1,101 @@
+#include "engine/Partie.h"
+
+#include "engine/Fonctions.h"
+#include "engine/OuvrirImage.h"
+
+const char* Nombre[10] = {"1.png", "2.png", "3.png", "4.png", "5.png",
+                          "6.png", "7.png", "8.png", "9.png", "10.png"};
+
+Partie** Partie::Parties = nullptr;
+P_char* Partie::nom_Parties = nullptr;
+int* Partie::nb_apparition = nullptr;
+uint16_t Partie::nb_parties = 0;
+int32_t Partie::derniere_Partie_demandee = -1;
+int32_t Partie::derniere_Partie_stockee = -1;
+
+Partie::Partie(P_char prefixe) {
+  const char* p = prefixe.retournertexte();
+  for (int k = 0; k < 10; ++k) {
+    char* nom = constconcatenation(p, Nombre[k]);
+    char* miroir = constconcatenation(nom, "1");
+    Noms[0][k] = nom;
+    Noms[1][k] = miroir;
+    delete[] miroir;
+    // Frame 1 missing is the caller's to report; later frames simply end the set.
+    bool present = AllouerImage(nom, 0, false, k == 0) != nullptr;
+    delete[] nom;
+    if (!present) {
+      Noms[0][k] = "";
+      Noms[1][k] = "";
+      break;
+    }
+    nb_frame = static_cast<uint8_t>(k + 1);
+  }
+  for (int k = 0; k < nb_frame; ++k) {
+    const char* nom = Noms[0][k].retournertexte();
+    const char* miroir = Noms[1][k].retournertexte();
+    if (!AllouerImage(miroir, 0, false, false)) {
+      SDL_Surface* m = Symetrie_Horizontale(AllouerImage(nom, 0, false));
+      if (StockerImage(miroir, m) != 2 && m) SDL_FreeSurface(m);
+    }
+    Image[0][k] = AllouerImage(nom, 0, false);
+    Image[1][k] = AllouerImage(miroir, 0, false, false);
+    Image[2][k] = AllouerImage(nom, 1, false);
+    Image[3][k] = AllouerImage(miroir, 1, false, false);
+  }
+  if (nb_frame > 0 && Image[0][0]) {
+    dm_image.w = static_cast<Uint16>(Image[0][0]->w);
+    dm_image.h = static_cast<Uint16>(Image[0][0]->h);
+  }
+}
+
+void Partie::ajouter(const char* nom, Partie* p) {
+  int n = nb_parties;
+  auto** parties = new Partie*[n + 1];
+  auto* noms = new P_char[n + 1];
+  auto* apparitions = new int[n + 1];
+  for (int i = 0; i < n; ++i) {
+    parties[i] = Parties[i];
+    noms[i] = nom_Parties[i];
+    apparitions[i] = nb_apparition[i];
+  }
+  delete[] Parties;
+  delete[] nom_Parties;
+  delete[] nb_apparition;
+  Parties = parties;
+  nom_Parties = noms;
+  nb_apparition = apparitions;
+  Parties[n] = p;
+  nom_Parties[n] = nom;
+  nb_apparition[n] = 1;
+  nb_parties = static_cast<uint16_t>(n + 1);
+  derniere_Partie_demandee = n;
+}
+
+Partie* Partie::AllouerPartie(const char* prefixe) {
+  if (!prefixe) return nullptr;
+  for (int i = 0; i < nb_parties; ++i)
+    if (charcmp(nom_Parties[i].retournertexte(), prefixe)) {
+      ++nb_apparition[i];
+      derniere_Partie_demandee = i;
+      return Parties[i];
+    }
+  auto* p = new Partie(P_char(prefixe));
+  if (p->nb_frame == 0) {
+    delete p;
+    return nullptr;
+  }
+  if (nb_parties == UINT16_MAX) return p;  // the count is 16-bit: serve it uncached
+  ajouter(prefixe, p);
+  return p;
+}
+
+void Partie::StockerPartie(const char* nom, Partie* p) {
+  if (!nom) return;
+  for (int i = 0; i < nb_parties; ++i)
+    if (charcmp(nom_Parties[i].retournertexte(), nom)) {
+      derniere_Partie_stockee = i;
+      return;
+    }
+  if (p && nb_parties < UINT16_MAX) ajouter(nom, p);
+}

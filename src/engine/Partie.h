@@ -1,0 +1,31 @@
+#pragma once
+// Animation frame sets: the pictures prefix + "1.png" .. "10.png", their
+// mirrors and half-size copies, shared by prefix for the whole run.
+#include "engine/Headers.h"
+
+extern const char* Nombre[10];
+
+class Partie {
+ public:
+  explicit Partie(P_char prefixe);
+  static Partie* AllouerPartie(const char* prefixe);
+  static void StockerPartie(const char* nom, Partie* p);
+  int relever_nb_frame() const { return nb_frame; }
+
+  uint8_t nb_frame = 0;
+  uint16_t* nb_utilisation = nullptr;
+  uint16_t ref = 0;
+  SDL_Rect dm_image = {0, 0, 0, 0};
+  P_char Noms[2][10];
+  SDL_Surface* Image[4][11] = {};
+
+  static Partie** Parties;
+  static P_char* nom_Parties;
+  static int* nb_apparition;
+  static uint16_t nb_parties;
+  static int32_t derniere_Partie_demandee;
+  static int32_t derniere_Partie_stockee;
+
+ private:
+  static void ajouter(const char* nom, Partie* p);
+};

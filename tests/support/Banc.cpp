@@ -1,0 +1,72 @@
+#include "Banc.h"
+
+#include <unistd.h>
+
+#include <fstream>
+
+#include "engine/Constantes.h"
+#include "engine/Fonctions.h"
+#include "Png.h"
+
+namespace fs = std::filesystem;
+
+void Banc::SetUp() {
+  ancien_ = fs::current_path();
+  char modele[] = "/tmp/banc-XXXXXX";
+  ASSERT_NE(::mkdtemp(modele), nullptr);
+  dossier_ = modele;
+  fs::current_path(dossier_);
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
+  ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+  if (!TTF_WasInit()) TTF_Init();
+  general::ecran = SDL_SetVideoMode(960, 544, 32, SDL_HWSURFACE | SDL_DOUBLEBUF);
+  ASSERT_NE(general::ecran, nullptr);
+  Horloge::utiliser_horloge_virtuelle(true);
+  Horloge::crochet_image(nullptr);
+  Son::utiliser_enregistreur(true);
+}
+
+void Banc::TearDown() {
+  Horloge::crochet_image(nullptr);
+  fs::current_path(ancien_);
+  std::error_code ec;
+  fs::remove_all(dossier_, ec);
+}
+
+void Banc::copier_donnees() {
+  fs::copy(GAME_DATA_DIR, dossier_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+void Banc::ecrire_fichier(const std::string& nom, const std::string& contenu) {
+  fs::path p = dossier_ / nom;
+  if (p.has_parent_path()) fs::create_directories(p.parent_path());
+  std::ofstream(p, std::ios::binary) << contenu;
+}
+
+void Banc::ecrire_png(const std::string& nom, int w, int h, Uint32 rgba) {
+  fs::path p = dossier_ / nom;
+  if (p.has_parent_path()) fs::create_directories(p.parent_path());
+  SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+  SDL_FillRect(s, nullptr, rgba);
+  ASSERT_TRUE(Png::ecrire(p.string(), s));
+  SDL_FreeSurface(s);
+}
+
+void lire_rgb(SDL_Surface* s, int x, int y, Uint8& r, Uint8& g, Uint8& b) {
+  SDL_LockSurface(s);
+  SDL_GetRGB(obtenirPixel(s, x, y), s->format, &r, &g, &b);
+  SDL_UnlockSurface(s);
+}
+
+void pousser_touche(SDLKey k, Uint16 unicode) {
+  SDL_Event e{};
+  e.type = SDL_KEYDOWN;
+  e.key.state = SDL_PRESSED;
+  e.key.keysym.sym = k;
+  e.key.keysym.unicode = unicode;
+  SDL_PushEvent(&e);
+  e.type = SDL_KEYUP;
+  e.key.state = SDL_RELEASED;
+  SDL_PushEvent(&e);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Test bench: every test runs in a fresh temporary folder (optionally holding
+// a copy of the demo data), on the virtual clock, with the sound recorder and
+// a 960 x 544 dummy screen.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/Headers.h"
+
+class Banc : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Copies the whole generated demo data set into the working folder.
+  void copier_donnees();
+  // Writes a small file (a catalog, a map) into the working folder.
+  void ecrire_fichier(const std::string& nom, const std::string& contenu);
+  // Writes a plain w x h RGBA PNG of one colour.
+  void ecrire_png(const std::string& nom, int w, int h, Uint32 rgba);
+
+  std::filesystem::path dossier_;
+  std::filesystem::path ancien_;
+};
+
+// Reads one pixel of a surface as r, g, b.
+void lire_rgb(SDL_Surface* s, int x, int y, Uint8& r, Uint8& g, Uint8& b);
+// Pushes a key press and its release onto SDL's event queue.
+void pousser_touche(SDLKey k, Uint16 unicode = 0);
