@@ -15,3 +15,5 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DGAME_SANITIZE=ON -DGAME_BENC
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
+
+bash scripts/fuzz.sh
