@@ -1,0 +1,97 @@
+#pragma once
+// The world object: everything that exists in a battle (scenery, projectiles,
+// effects, soldiers, vehicles) registers itself in one world table, through
+// which objects run, draw, find and hit each other.
+#include <cstdint>
+
+#include "engine/Bliting.h"
+
+enum Type {
+  MAPPING = 0,
+  TRAMER,
+  OBSTACLES,
+  TIR,
+  BOUTON_ASCENSEUR,
+  ASCENSEUR,
+  FUMEE,
+  OBJET_DESTRUCTIBLE,
+  VEHICULE,
+  COMMAND,
+  ARME
+};
+enum Camp { ALLIE = 0, ENNEMI, NUL };
+enum direc { DROITE = 0, GAUCHE, BAS, HAUT };
+enum Collision { P_COLLISION = 0, COLLISION = 1, PAS_COLLISION = 2, GRAVITE = 16 };
+
+class Mapping : public Bliting {
+ public:
+  static constexpr int32_t NB_OBJETS = 10000;
+  // element_actuel of an object the full table refused: it is never run or drawn.
+  static constexpr uint32_t NON_ENREGISTRE = 0xFFFFFFFFu;
+
+  Mapping();
+  Mapping(SDL_Surface* s, SDL_Rect trame);
+  Mapping(const char* nom, SDL_Rect pos);
+  ~Mapping() override;
+
+  void bliting() override;
+
+  virtual void Init2() {}
+  virtual void set_cible(SDL_Rect) {}
+  virtual void interragir2(Mapping*) {}
+  virtual bool gethero() { return false; }
+  virtual void sethero(bool) {}
+  virtual int relever_decalage_y() { return TramePrincipale.y; }
+  virtual int get_vecteur_y() { return 0; }
+  virtual int get_vecteur_x() { return 0; }
+  virtual SDL_Rect get_vecteur();
+  virtual int get_vie_restante() { return vie; }
+  virtual int get_id() { return 0; }
+  virtual void set_objectif(Mapping*) {}
+  virtual Mapping* get_objectif() { return nullptr; }
+  virtual bool possibilite_avoir_objectif() { return false; }
+  virtual void crever() {}
+  virtual void evenementie_incontinue() {}
+  virtual void interragir(Mapping*) {}
+  virtual bool get_enclenche() { return false; }
+  virtual int p_collision(bool persos, int32_t premier);
+  virtual void be_objectif(int, int) {}
+  virtual void reformation(int, int, int, int) {}
+  virtual void recevoirdegats(int16_t degats, Mapping* source, int16_t direction, double angle, int16_t drapeau);
+  virtual void supblit();
+  virtual bool get_conducteur() { return false; }
+
+  int calcul_distance_x(Mapping* autre);
+  int calcul_distance_y(Mapping* autre);
+  int calcul_distance_x(SDL_Rect r);
+  int calcul_distance_y(SDL_Rect r);
+  int calculer_volume(Mapping* auditeur);
+
+  bool enregistre() const;
+
+  // The world table.
+  static Mapping* Objets[NB_OBJETS];
+  static int32_t dernier_objet;
+  static Mapping* centre_scrolling;
+  // True when entry i holds an object with a picture.
+  static bool occupe(int32_t i);
+  // Drops entry i, moving the later entries down one place.
+  static void Retirer(int32_t i);
+
+  int16_t camp = NUL;
+  int32_t vitesse = 0;
+  int16_t vie = 0;
+  int16_t direction = DROITE;
+  int32_t colliser = -1;
+  bool affichage = true;
+  uint32_t element_actuel = NON_ENREGISTRE;
+  bool physique = false;
+
+ private:
+  void initialisation();
+};
+
+bool ReleverObjetsaDetruire();
+bool ReleverObjetsaDefendre();
+int Relever_nb_Objets_Destructibles(int camp);
+Mapping* ReleverMappingObjectif(SDL_Rect);
