@@ -6,6 +6,9 @@
 const char* Nombre[10] = {"1.png", "2.png", "3.png", "4.png", "5.png",
                           "6.png", "7.png", "8.png", "9.png", "10.png"};
 
+Partie* BCorps[2][2][20] = {};
+Partie* BBras[2][2][2][5] = {};
+
 Partie** Partie::Parties = nullptr;
 P_char* Partie::nom_Parties = nullptr;
 int* Partie::nb_apparition = nullptr;

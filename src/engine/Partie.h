@@ -29,3 +29,9 @@ class Partie {
  private:
   static void ajouter(const char* nom, Partie* p);
 };
+
+// The bare body and arm frame sets of every soldier, by sex and skin colour:
+// the body by action, the arms by row (0 far, 1 near) and pose. Start-up
+// fills them; an entry it could not load stays null.
+extern Partie* BCorps[2][2][20];
+extern Partie* BBras[2][2][2][5];
