@@ -111,9 +111,10 @@ int Mapping::p_collision(bool persos, int32_t premier) {
   if (premier < 0) premier = 0;
   const int x = position.x, yy = position.y, w = TramePrincipale.w, h = TramePrincipale.h, tx = TramePrincipale.x;
   for (int32_t i = premier; i < dernier_objet; ++i) {
-    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) continue;
+    // Cheapest refusals first: most of a map is decor that stops nothing.
     Mapping* o = Objets[i];
-    if (!o->physique || o->camp == camp || o->type_objet == OBJET_DESTRUCTIBLE) continue;
+    if (!o || !o->physique || o->camp == camp || o->type_objet == OBJET_DESTRUCTIBLE) continue;
+    if (static_cast<uint32_t>(i) == element_actuel || !o->image || !o->image[0]) continue;
     if (o->type_objet == VEHICULE && o->camp == NUL) continue;
     if ((o->type_objet == TRAMER || o->type_objet == VEHICULE) && !persos) continue;
 
