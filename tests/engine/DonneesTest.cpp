@@ -11,10 +11,14 @@ TEST_F(Donnees, CachesLoadTheGeneratedFiles) {
   EXPECT_NE(AllouerImage("default.png", 0, false), nullptr);
   for (auto& rangee : general::Tirs)
     for (const char* nom : rangee)
-      if (nom) EXPECT_NE(AllouerImage(nom, 0, false), nullptr) << nom;
+      if (nom) {
+        EXPECT_NE(AllouerImage(nom, 0, false), nullptr) << nom;
+      }
   for (auto& rangee : general::Flammes)
     for (const char* nom : rangee)
-      if (nom) EXPECT_NE(AllouerImage(nom, 0, false), nullptr) << nom;
+      if (nom) {
+        EXPECT_NE(AllouerImage(nom, 0, false), nullptr) << nom;
+      }
   for (const char* nom : general::FichesFusils) EXPECT_NE(AllouerImage(nom, 0, false), nullptr) << nom;
   for (const char* nom : general::FichesAura) EXPECT_NE(AllouerImage(nom, 0, false), nullptr) << nom;
   for (int i = 0; i < 7; ++i) EXPECT_NE(AllouerImage(general::Images_Missions[i], 0, false), nullptr);
