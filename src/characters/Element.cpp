@@ -1,4 +1,5 @@
 #include "characters/Element.h"
+#include "engine/Interface.h"
 
 #include <cstdio>
 #include <string>
@@ -199,4 +200,6 @@ SDL_Surface* image_arme_creation() { return nullptr; }
 // that there is nothing to rewrite.
 void reecrire_etiquette(ecriture* etiquette, const char* texte) {
   if (!etiquette || !texte) return;
+  etiquette->retirer_ligne();
+  etiquette->ajouter_ligne(P_char(texte));
 }
