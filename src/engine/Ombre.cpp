@@ -33,8 +33,9 @@ void Ombre::bliting() {
 
 Ombre* AllouerOmbre(const char* nom, SDL_Rect position) {
   auto* o = new Ombre(nom, position);
-  // Set once per picture, however many shadows share it.
+  // Shared by every shadow of that name, and setting it again changes nothing,
+  // so it holds even when the catalog loaded the picture first.
   for (SDL_Surface* s : {o->image[0], o->image[1]})
-    if (s && !(s->flags & SDL_SRCALPHA)) SDL_SetAlpha(s, SDL_SRCALPHA, 128);
+    if (s) SDL_SetAlpha(s, SDL_SRCALPHA, 128);
   return o;
 }
