@@ -1,0 +1,81 @@
+#include "weapons/Explosion.h"
+
+#include <vector>
+
+#include "engine/Constantes.h"
+#include "engine/Fonctions.h"
+#include "engine/OuvrirImage.h"
+#include "engine/OuvrirSon.h"
+
+Explosion::Explosion(P_char dossier, SDL_Rect point, int d) {
+  camp = NUL;
+  // The blast is heard from where it happens.
+  position = point;
+  Jouer_son(general::explosion, calculer_volume(Mapping::centre_scrolling));
+  layer = 8;
+  Tas = true;
+  frame_en_cours = 0;
+  degat = d;
+  nb_frame = 0;
+  cycle.en_cours = true;
+  cycle.remise_a_zero();
+  const char* base = dossier.retournertexte() ? dossier.retournertexte() : "";
+  while (nb_frame < NB_MAX_FRAMES) {
+    P_char nom(base);
+    nom + (nb_frame + 1);
+    nom + ".png";
+    // Only a missing first picture is worth a word: the others end the set.
+    if (!AllouerImage(nom.retournertexte(), 0, false, nb_frame == 0)) break;
+    Noms[nb_frame++] = nom;
+  }
+  if (nb_frame > 0) {
+    SDL_Surface* premiere = AllouerImage(Noms[0].retournertexte(), 0, false);
+    if (premiere) {
+      position.x = static_cast<Sint16>(position.x - premiere->w / 2);
+      position.y = static_cast<Sint16>(position.y - premiere->h / 2);
+    }
+  }
+}
+
+void Explosion::comportement() {
+  vivant = frame_en_cours < nb_frame;
+  if (cycle.cycle(100) != 3) return;
+  if (nb_frame > 0) frapper();
+  cycle.remise_a_zero();
+  if (frame_en_cours < 255) ++frame_en_cours;
+}
+
+void Explosion::frapper() {
+  const int W = TramePrincipale.w, H = TramePrincipale.h;
+  const SDL_Rect e = position;
+  // Targets are chosen first and struck after: a struck object may add or
+  // remove world objects, which must not upset the scan.
+  std::vector<Mapping*> cibles;
+  for (int32_t i = 0; i < Mapping::dernier_objet; ++i) {
+    if (!Mapping::occupe(i)) continue;
+    Mapping* o = Mapping::Objets[i];
+    if (o == this || o->camp == camp) continue;
+    const SDL_Rect p = o->position;
+    if (p.x < e.x + W && e.x < p.x + W && p.y < e.y + H && e.y < p.y + H) cibles.push_back(o);
+  }
+  const int16_t coup = static_cast<int16_t>(early ? degat : degat / nb_frame);
+  for (Mapping* o : cibles) {
+    bool present = false;
+    for (int32_t i = 0; i < Mapping::dernier_objet && !present; ++i) present = Mapping::Objets[i] == o;
+    if (present) o->recevoirdegats(coup, this, 0, 0.0, 0);
+  }
+}
+
+void Explosion::bliting() {
+  if (frame_en_cours >= nb_frame) {
+    vivant = false;
+    return;
+  }
+  SDL_Surface* s = AllouerImage(Noms[frame_en_cours].retournertexte(), general::dezoom, false);
+  SDL_Rect r = position;
+  r.x = static_cast<Sint16>(position.x - general::Scrolling.x);
+  r.y = static_cast<Sint16>(position.y - general::Scrolling.y);
+  if (s) Blitter(s, nullptr, general::ecran, &r);
+}
+
+void Creer_Explosion(SDL_Rect point) { new Explosion(P_char("Armes/Explosion3/"), point, 0); }
