@@ -1,4 +1,5 @@
 #include "engine/BoucleMonde.h"
+#include "engine/eau.h"
 
 #include <cstdio>
 
@@ -147,6 +148,8 @@ void DetruireMapping() {
                  static_cast<int>(Mapping::dernier_objet));
   for (int32_t i = 0; i < Mapping::NB_OBJETS; ++i) Mapping::Objets[i] = nullptr;
   Mapping::dernier_objet = 0;
+  // The water tiles belonged to the world just emptied.
+  Eau::Vider();
 }
 
 void TuerMapping(long i) {
