@@ -1,3 +1,6 @@
+#include <filesystem>
+#include <string>
+
 #include "Armurerie.h"
 #include "weapons/Explosion.h"
 #include "weapons/Fumee.h"
@@ -14,6 +17,9 @@ LanceRoquette* lanceur() {
 using Roquette = Armurerie;
 
 TEST_F(Roquette, StraightRocketDealsNoDirectDamageAndExplodesOnItsSide) {
+  // Without frames the blast is not centred on its picture: its point is the rocket's.
+  std::filesystem::remove_all("Armes/Explosion-Roquette");
+  for (int n = 1; n <= 10; ++n) oublier_image(("Armes/Explosion-Roquette/" + std::to_string(n) + ".png").c_str());
   Cible* c = cible(600, 150, 40, 120, ENNEMI);
   std::unique_ptr<LanceRoquette> l(lanceur());
   l->set_camp(ALLIE);
