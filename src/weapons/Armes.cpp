@@ -1,0 +1,193 @@
+#include "weapons/Armes.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "characters/Tramer.h"
+#include "engine/Constantes.h"
+#include "engine/OuvrirImage.h"
+#include "engine/OuvrirSon.h"
+#include "weapons/Flamme.h"
+#include "weapons/FlammeV.h"
+#include "weapons/FusilaPompe.h"
+#include "weapons/Katana.h"
+#include "weapons/LanceRoquette.h"
+#include "weapons/Projectiles.h"
+#include "weapons/Tir.h"
+#include "weapons/TirV.h"
+
+Armes::Armes(const char* nom, short Type, short Force, short Vitesse, short Frequence, short Recharge,
+             short Nb_munition, short Temps_de_Recharge, bool Snipe, short Decalage_y, short tb)
+    : balle_en_cours(tb),
+      snipe(Snipe),
+      temps_de_recharge(Temps_de_Recharge),
+      decalage_y(Decalage_y),
+      recharge(Recharge),
+      nb_munition(Nb_munition),
+      charge_actuelle(Recharge) {
+  charger_ressources(nom);
+  force = Force;
+  vitesse = Vitesse;
+  type = Type;
+  frequence = Frequence;
+  armer_cycle();
+}
+
+Armes::Armes() : Armes("QD-AR", 1, 20, 80, 333, 6, 24, 1000, false, 0, 0) {}
+
+void Armes::charger_ressources(const char* nom) {
+  nom_arme = nom ? nom : "";
+  const std::string n = nom_arme.retournertexte();
+  const std::string F = "Armes/" + n + "/";
+  viseur = AllouerImage((F + "viseur.png").c_str(), 0, false, false);
+  if (!viseur) viseur = AllouerImage("viseur.png", 0, false);
+  Ombre = AllouerImage((F + "ombre.png").c_str(), 0, false);
+  const std::string P = F + n + ".png";
+  charger_avec_miroir(P.c_str(), (P + "1").c_str(), image);
+  tir = AllouerSon((F + n + ".wav").c_str(), false);
+  if (!tir) tir = general::tirer;
+  recharger = AllouerSon((F + "recharger.wav").c_str(), false);
+  if (!recharger) recharger = general::Recharger;
+}
+
+void Armes::armer_cycle() {
+  demarrer(cycle);
+  cycle.duree_de_depart -= 2 * frequence;
+}
+
+void Armes::reprendre(const Armes& a) {
+  charger_ressources(a.nom_arme.retournertexte());
+  snipe = a.snipe;
+  recharge = a.recharge;
+  charge_actuelle = a.charge_actuelle;
+  nb_munition = a.nb_munition;
+  decalage_y = a.decalage_y;
+  temps_de_recharge = a.temps_de_recharge;
+  for (int i = 0; i < 4; ++i) image[i] = a.image[i];
+  type = a.type;
+  force = a.force;
+  vitesse = a.vitesse;
+  frequence = a.frequence;
+  hero = false;
+  armer_cycle();
+}
+
+SDL_Surface* Armes::donnerImage(int dir, int dzoom) {
+  const int i = 2 * dir + dzoom;
+  return i >= 0 && i < 4 ? image[i] : nullptr;
+}
+
+bool Armes::peut_tirer(bool ne_pas_tirer) {
+  if (ne_pas_tirer) return false;
+  if (charge_actuelle <= 0) {
+    etat_de_recharge = true;
+    return false;
+  }
+  return !etat_de_recharge && cycle.cycle(frequence) == 3;
+}
+
+void Armes::consommer(bool illimite) {
+  --charge_actuelle;
+  if (illimite && !early) ++nb_munition;
+}
+
+void Armes::etape_recharge(bool ne_pas_tirer) {
+  if (charge_actuelle <= 0) etat_de_recharge = true;
+  if (!etat_de_recharge && !ne_pas_tirer) return;
+  if (recharge <= charge_actuelle) {
+    etat_de_recharge = false;
+    return;
+  }
+  if (etat_de_recharge && cycle.cycle(temps_de_recharge) != 3) return;
+  if (hero) Jouer_son(recharger, 255);
+  nb_munition = static_cast<int16_t>(nb_munition + charge_actuelle);
+  charge_actuelle = 0;
+  etat_de_recharge = false;
+  const int16_t prise = nb_munition < recharge ? nb_munition : recharge;
+  nb_munition = static_cast<int16_t>(nb_munition - prise);
+  charge_actuelle = prise;
+  cycle.remise_a_zero();
+}
+
+short Armes::Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool instantane, bool illimite) {
+  if (peut_tirer(ne_pas_tirer)) {
+    if (viser)
+      tir_vise(pos, angle, instantane && !early, illimite);
+    else
+      tir_droit(pos, illimite);
+  }
+  etape_recharge(ne_pas_tirer);
+  return TIRER;
+}
+
+void Armes::tir_droit(SDL_Rect pos, bool illimite) {
+  consommer(illimite);
+  SDL_Rect p = pos;
+  p.y = court(p.y + decalage_y);
+  auto* f = new Flamme(p, direction);
+  if (direction == GAUCHE) {
+    f->position.x = court(f->position.x - f->TramePrincipale.w);
+    p.x = court(p.x - f->TramePrincipale.w);
+  }
+  f->position.y = court(f->position.y - f->TramePrincipale.h / 2);
+  retenir(f);
+
+  auto* t = new Tir();
+  if (direction == GAUCHE) p.x = court(p.x - t->TramePrincipale.w);
+  t->position = p;
+  t->direction = direction;
+  t->force = force;
+  t->vitesse = vitesse;
+  t->camp = camp;
+  Jouer_son(tir, t->calculer_volume(Mapping::centre_scrolling));
+  retenir(t);
+  cycle.remise_a_zero();
+}
+
+void Armes::tir_vise(SDL_Rect pos, double angle, bool instantane, bool illimite) {
+  auto* b = new TirV(pos, angle, direction, balle_en_cours);
+  b->force = force;
+  const double a = (angle - 180.0 * direction) * PI_ARMES / 180;
+  b->p_y = vitesse * std::sin(a);
+  b->vitesse = static_cast<int32_t>(vitesse * std::cos(a));
+  b->camp = camp;
+  b->sethero(hero);
+  b->set_limite(!snipe);
+  if (instantane) {
+    const int vx = b->get_vecteur_x(), vy = b->get_vecteur_y();
+    const int sens = direction == GAUCHE ? -1 : 1;
+    auto pas = [&](int k) {
+      b->position.x = court(b->position.x + k * sens * vx);
+      b->y -= k * sens * vy;
+    };
+    // Without a whole step it would never get anywhere.
+    for (int s = 0; vx != 0 || vy != 0;) {
+      s += std::abs(vx) + std::abs(vy);
+      pas(1);
+      if (s > 9999 || b->p_collision(0, false) == P_COLLISION) break;
+    }
+    if (vx != 0 || vy != 0) pas(-1);
+  }
+  retenir(new FlammeV(pos, angle, direction, balle_en_cours));
+  Jouer_son(tir, instantane ? 255 : b->calculer_volume(Mapping::centre_scrolling));
+  retenir(b);
+  consommer(illimite);
+  cycle.remise_a_zero();
+}
+
+Armes* Reproduire_Arme(Armes* a) {
+  if (!a) return nullptr;
+  switch (a->get_type2()) {
+    case 0:
+      return new Armes(*a);
+    case 1:
+      return new FusilaPompe(*a);
+    case 2:
+      return new LanceRoquette(*a);
+    case 3:
+      return new Katana(P_char(a->get_nom()), a->get_force());
+    default:
+      return nullptr;
+  }
+}

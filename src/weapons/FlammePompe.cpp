@@ -1,0 +1,55 @@
+#include "weapons/FlammePompe.h"
+
+#include <cmath>
+
+#include "engine/Constantes.h"
+#include "engine/Fonctions.h"
+#include "weapons/Projectiles.h"
+
+FlammePompe::FlammePompe(SDL_Rect muzzle, int dir, double angle) : TirV(muzzle, angle, dir, general::Flammes[3]) {
+  const int w0 = TramePrincipale.w, h0 = TramePrincipale.h;
+  physique = false;
+  layer = 6;
+  const double a = angle * PI_ARMES / 180;
+  int x = muzzle.x - w0 / 2, yy = muzzle.y - h0 / 2;
+  yy = static_cast<int>(yy - std::sin(a) * (h0 / 2 - 64));
+  x = static_cast<int>(x + std::cos(a) * (w0 / 2 + 18));
+  position.x = court(x);
+  position.y = court(yy);
+  y = position.y;
+  demarrer(cycle);
+}
+
+void FlammePompe::comportement() {
+  if constexpr (early) TirV::comportement();
+}
+
+void FlammePompe::bliting() {
+  SDL_Rect r = point_zoome(position.x, position.y);
+  dessiner_cadre(r);
+  if (frame_en_cours < nb_frame) ++frame_en_cours;
+  if (frame_en_cours < nb_frame || a_frappe) {
+    if (a_frappe) vivant = false;
+    return;
+  }
+  if (vivant) frapper();
+}
+
+void FlammePompe::frapper() {
+  a_frappe = true;
+  vivant = false;
+  const int x = position.x, yy = position.y, w = TramePrincipale.w, h = TramePrincipale.h;
+  for (int32_t i = 0; i < dernier_objet; ++i) {
+    if (!occupe(i)) continue;
+    Mapping* o = Objets[i];
+    if (o->camp == camp || !o->vivant || !o->affichage) continue;
+    if (x < o->position.x + o->TramePrincipale.w && x + w > o->position.x && yy < o->position.y + o->TramePrincipale.h &&
+        yy + h > o->position.y)
+      o->recevoirdegats(force, this, direction, Angle, 0);
+  }
+  vivant = false;
+}
+
+void FlammePompe::blit_only() {
+  if (vivant) dessiner_cadre(Rect(position.x - general::Scrolling.x, position.y - general::Scrolling.y, 0, 0));
+}

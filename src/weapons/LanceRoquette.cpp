@@ -1,0 +1,55 @@
+#include "weapons/LanceRoquette.h"
+
+#include "characters/Tramer.h"
+#include "engine/OuvrirSon.h"
+#include "engine/OuvrirImage.h"
+#include "weapons/Projectiles.h"
+#include "weapons/Rocket.h"
+#include "weapons/RocketV.h"
+
+LanceRoquette::LanceRoquette(const char* nom, short Type, short Force, short Vitesse, short Frequence, short Recharge,
+                             short Nb_munition, short Temps_de_Recharge, bool Snipe, short Decalage_y) {
+  temps_de_recharge = Temps_de_Recharge;
+  snipe = Snipe;
+  decalage_y = Decalage_y;
+  hero = false;
+  etat_de_recharge = false;
+  recharge = charge_actuelle = Recharge;
+  nb_munition = Nb_munition;
+  charger_ressources(nom);
+  force = Force;
+  vitesse = Vitesse;
+  type = Type;
+  frequence = Frequence;
+  armer_cycle();
+}
+
+LanceRoquette::LanceRoquette(Armes a) { reprendre(a); }
+
+short LanceRoquette::Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool, bool illimite) {
+  if (peut_tirer(ne_pas_tirer)) {
+    if (!viser) {
+      consommer(illimite);
+      auto* r = new Rocket();
+      r->position = pos;
+      if (direction == GAUCHE) r->position.x = court(pos.x - r->TramePrincipale.w);
+      r->position.y = court(pos.y + decalage_y);
+      r->direction = direction;
+      r->force = force;
+      r->vitesse = vitesse;
+      r->camp = camp;
+      Jouer_son(tir, r->calculer_volume(Mapping::centre_scrolling));
+      retenir(r);
+    } else {
+      auto* r = new RocketV(pos, angle, vitesse);
+      r->force = force;
+      r->camp = camp;
+      Jouer_son(tir, r->calculer_volume(Mapping::centre_scrolling));
+      retenir(r);
+      consommer(illimite);
+    }
+    cycle.remise_a_zero();
+  }
+  etape_recharge(ne_pas_tirer);
+  return TIRER;
+}

@@ -1,0 +1,79 @@
+#include "weapons/RocketV.h"
+
+#include <cmath>
+
+#include "engine/Constantes.h"
+#include "engine/Fonctions.h"
+#include "engine/OuvrirImage.h"
+#include "weapons/Fumee.h"
+#include "weapons/Projectiles.h"
+#include "weapons/Rocket.h"
+
+RocketV::RocketV(SDL_Rect pos, double angle, int16_t v) {
+  // Two rotated copies made for this rocket alone, freed with it.
+  SDL_Surface* p = AllouerImage("Armes/Roquette.png", 0, false);
+  image[0] = p ? rotozoomSurface(p, angle, 1.0, 0) : nullptr;
+  image[1] = p ? rotozoomSurface(p, angle, 0.5, 0) : nullptr;
+  const int w = image[0] ? image[0]->w : 0, h = image[0] ? image[0]->h : 0;
+  TramePrincipale = Rect(0, 0, w, h);
+  Angle = angle;
+  y = pos.y;
+  layer = 2;
+  Tas = true;
+  direction = DROITE;
+  const double a = Angle * PI_ARMES / 180;
+  p_y = v * std::sin(a);
+  vitesse = static_cast<int32_t>(v * std::cos(a));
+  position.x = court(static_cast<int>(pos.x + w * std::cos(a) * 0.5) - w / 2);
+  position.y = court(static_cast<int>(pos.y - h / 2 - h * std::sin(a) * 0.5) - h / 2);
+  position.w = pos.w;
+  position.h = pos.h;
+}
+
+RocketV::~RocketV() {
+  for (int i = 0; i < 2; ++i) {
+    SDL_FreeSurface(image[i]);
+    image[i] = nullptr;
+  }
+}
+
+void RocketV::comportement() {
+  if (cycle2 > 0) {
+    retenir(new Fumee(Rect(position.x, court(y), 0, 0)));
+    cycle2 = 0;
+  }
+  ++cycle2;
+  position.x = court(position.x + vitesse);
+  y -= p_y;
+  // The range is the length flown, whichever way the rocket heads.
+  parcours = static_cast<int16_t>(parcours + static_cast<int>(std::hypot(vitesse, p_y)));
+}
+
+int RocketV::p_collision(int16_t premier, bool) {
+  const int x = position.x, w = TramePrincipale.w, h = TramePrincipale.h;
+  for (int32_t i = premier < 0 ? 0 : premier; i < dernier_objet; ++i) {
+    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) continue;
+    Mapping* o = Objets[i];
+    if (!o->physique || o->camp == camp || !o->affichage || !o->vivant) continue;
+    const int ox = o->position.x, oy = o->position.y, ow = o->TramePrincipale.w, oh = o->TramePrincipale.h;
+    if (x < ox + ow && ox < x + vitesse + w && y + p_y < oy + oh && oy + o->relever_decalage_y() < y + p_y + h) {
+      colliser = i;
+      return P_COLLISION;
+    }
+  }
+  return PAS_COLLISION;
+}
+
+void RocketV::bliting() {
+  SDL_Rect r = Rect(position.x - general::Scrolling.x, court(y) - general::Scrolling.y, 0, 0);
+  if (parcours > 4000) vivant = false;
+  Blitter(image[general::dezoom == 1 ? 1 : 0], &TramePrincipale, general::ecran, &r);
+  // Exploded once is the end of it, even if the target lets it through.
+  if (explose || p_collision(0, false) != P_COLLISION) return;
+  const int k = static_cast<int>(-p_y);
+  vivant = false;
+  explose = true;
+  Objets[colliser]->recevoirdegats(force, this, direction, Angle, 0);
+  Exploser_Roquette(this, Rect(position.x + TramePrincipale.w, court(y) + TramePrincipale.h + k, 0, 0));
+  vivant = false;
+}

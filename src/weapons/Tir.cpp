@@ -1,0 +1,60 @@
+#include "weapons/Tir.h"
+
+#include "engine/Constantes.h"
+#include "engine/Fonctions.h"
+#include "weapons/Projectiles.h"
+
+Tir::Tir() : Mapping("Armes/tir.png", general::origine) {
+  TramePrincipale = Rect(0, 0, image[0] ? image[0]->w : 0, image[0] ? image[0]->h : 0);
+  layer = 5;
+  Tas = true;
+  vitesse = 80;
+  direction = DROITE;
+  demarrer(cycle);
+}
+
+Tir::~Tir() = default;
+
+void Tir::avancer() {
+  if (direction == DROITE) position.x = court(position.x + vitesse);
+  if (direction == GAUCHE) position.x = court(position.x - vitesse);
+}
+
+int Tir::p_collision(bool) {
+  const int x = position.x, y = position.y, w = TramePrincipale.w, h = TramePrincipale.h;
+  const int fx = TramePrincipale.x, fy = relever_decalage_y(), v = vitesse;
+  for (int32_t i = 0; i < dernier_objet; ++i) {
+    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) continue;
+    Mapping* o = Objets[i];
+    if (!o->physique || o->camp == camp || !o->affichage) continue;
+    const int haut = o->position.y + o->relever_decalage_y(), bas = o->position.y + o->TramePrincipale.h;
+    const int gauche = o->position.x, droite = o->position.x + o->TramePrincipale.w;
+    if (!(y + fy < bas && y + h > haut)) continue;
+    bool touche = false;
+    if (direction == DROITE) {
+      const int R = x + w - fx;
+      touche = R + v > gauche && R < droite;
+    } else if (direction == GAUCHE) {
+      const int G = x + fx;
+      touche = G - v < droite && G > gauche;
+    }
+    if (touche) {
+      colliser = i;
+      return P_COLLISION;
+    }
+  }
+  return PAS_COLLISION;
+}
+
+void Tir::bliting() {
+  parcours = static_cast<int16_t>(parcours + vitesse);
+  avancer();
+  if (p_collision(false) == P_COLLISION) {
+    avancer();
+    vivant = false;
+    Objets[colliser]->recevoirdegats(force, this, direction, 0.0, 0);
+  }
+  SDL_Rect r = point_zoome(position.x, position.y);
+  if (parcours > 4000) vivant = false;
+  if (vivant) Blitter(image[general::dezoom == 1 ? 1 : 0], &TramePrincipale, general::ecran, &r);
+}

@@ -1,0 +1,106 @@
+#include "weapons/TirV.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "engine/Constantes.h"
+#include "engine/Fonctions.h"
+#include "weapons/Projectiles.h"
+
+namespace {
+const char* const* rangee_des_tirs(int r) { return general::Tirs[r >= 0 && r < 4 ? r : 0]; }
+}  // namespace
+
+TirV::TirV(SDL_Rect pos, double angle, int dir, int rangee) : TirV(pos, angle, dir, rangee_des_tirs(rangee)) {}
+
+TirV::TirV(SDL_Rect pos, double angle, int dir, const char* const rangee[6]) : Mapping(static_cast<SDL_Surface*>(nullptr), Rect(0, 0, 0, 0)) {
+  // The picture pair makes way for this bullet's own rotated frames.
+  delete[] image;
+  image = new SDL_Surface*[6]{};
+  direction = static_cast<int16_t>(dir);
+  camp = ALLIE;
+  nb_frame = cadres_tournes(rangee, dir, angle, image);
+  position = pos;
+  TramePrincipale = Rect(0, 0, image[0] ? image[0]->w : 0, image[0] ? image[0]->h : 0);
+  layer = 5;
+  Tas = true;
+  vitesse = 80;
+  Angle = angle - 180.0 * dir;
+  p_y = 80 * std::tan(angle * PI_ARMES / 180);
+  y = pos.y;
+  demarrer(cycle);
+}
+
+TirV::~TirV() {
+  for (int i = 0; i < nb_frame && i < 6; ++i) {
+    SDL_FreeSurface(image[i]);
+    image[i] = nullptr;
+  }
+}
+
+int TirV::p_collision(int16_t ignorer, bool) {
+  const int x = position.x, vx = vitesse, w = TramePrincipale.w, h = TramePrincipale.h;
+  const double Y = y, p = p_y;
+  for (int32_t i = ignorer < 0 ? 0 : ignorer; i < dernier_objet; ++i) {
+    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) continue;
+    Mapping* o = Objets[i];
+    if (!o->physique || o->camp == camp || !o->affichage || !o->vivant) continue;
+    const double haut = o->position.y + o->relever_decalage_y(), bas = o->position.y + o->TramePrincipale.h;
+    const int gauche = o->position.x, droite = o->position.x + o->TramePrincipale.w;
+    bool touche = false;
+    if (direction == DROITE) {
+      touche = x < droite && x + vx + w > gauche;
+      if constexpr (early)
+        touche = touche && Y + p < bas && Y + p + h > haut;
+      else
+        touche = touche && Y + p < bas && Y - p + h > haut;
+    } else if (direction == GAUCHE) {
+      touche = x - vx < droite && x + w > gauche;
+      if constexpr (early)
+        touche = touche && Y < bas && Y - p + h > haut;
+      else
+        touche = touche && Y - p < bas && Y + p + h > haut;
+    }
+    if (touche) {
+      colliser = i;
+      return P_COLLISION;
+    }
+  }
+  return PAS_COLLISION;
+}
+
+void TirV::comportement() {
+  if (p_collision(0, false) == P_COLLISION) {
+    vivant = false;
+    Objets[colliser]->recevoirdegats(force, this, direction, Angle, 0);
+  }
+  if (vivant) {
+    if (direction == DROITE) {
+      position.x = court(position.x + vitesse);
+      y -= p_y;
+    } else if (direction == GAUCHE) {
+      y += p_y;
+      position.x = court(position.x - vitesse);
+    }
+  }
+  // A shot aimed behind its facing has a negative step: its range counts all the same.
+  parcours = static_cast<int16_t>(parcours + std::abs(vitesse));
+}
+
+void TirV::dessiner_cadre(SDL_Rect r) {
+  if (frame_en_cours >= 0 && frame_en_cours < nb_frame && frame_en_cours < 6)
+    Blitter(image[frame_en_cours], &TramePrincipale, general::ecran, &r);
+}
+
+void TirV::bliting() {
+  SDL_Rect r = Rect(position.x - general::Scrolling.x, court(y) - general::Scrolling.y, 0, 0);
+  const int ew = general::ecran ? general::ecran->w : 960;
+  if (parcours > ew / 2 && limite) vivant = false;
+  if (++frame_en_cours >= nb_frame) frame_en_cours = 0;
+  if (vivant) dessiner_cadre(r);
+}
+
+void TirV::blit_only() {
+  if (!vivant) return;
+  dessiner_cadre(Rect(position.x - general::Scrolling.x, court(y) - general::Scrolling.y, 0, 0));
+}

@@ -1,0 +1,148 @@
+#include "Armurerie.h"
+#include "weapons/Flamme.h"
+#include "weapons/FlammeV.h"
+#include "weapons/Tir.h"
+#include "weapons/TirV.h"
+
+namespace {
+Tir* balle(int x, int y, int16_t dir, int16_t camp) {
+  auto* t = new Tir();
+  t->position = Rect(x, y, 0, 0);
+  t->direction = dir;
+  t->camp = camp;
+  t->force = 15;
+  return t;
+}
+}  // namespace
+
+using Balle = Armurerie;
+
+TEST_F(Balle, StraightBulletHitsOnThePredictedFrame) {
+  Cible* c = cible(500, 180, 40, 60, ENNEMI);
+  Tir* t = balle(100, 200, DROITE, ALLIE);
+  ASSERT_EQ(t->TramePrincipale.w, 14);
+  // Front edge after step k: 114 + 80k; the probe reaches 80 further: first beyond 500 at k = 4.
+  for (int k = 1; k <= 3; ++k) t->bliting();
+  EXPECT_EQ(c->coups, 0);
+  t->bliting();
+  EXPECT_EQ(c->coups, 1);
+  EXPECT_EQ(c->total, 15);
+  EXPECT_DOUBLE_EQ(c->angle, 0.0);
+  EXPECT_FALSE(t->vivant);
+  EXPECT_EQ(t->position.x, 100 + 5 * 80);
+}
+
+TEST_F(Balle, StraightBulletPassesOwnCampNonSolidAndHiddenButHitsTheDead) {
+  cible(300, 180, 40, 60, ALLIE);
+  cible(380, 180, 40, 60, ENNEMI)->physique = false;
+  cible(460, 180, 40, 60, ENNEMI)->affichage = false;
+  Cible* mort = cible(700, 180, 40, 60, NUL);
+  mort->vivant = false;
+  Tir* t = balle(100, 200, DROITE, ALLIE);
+  for (int k = 0; k < 10 && t->vivant; ++k) t->bliting();
+  for (auto& c : cibles_) EXPECT_EQ(c->coups, c.get() == mort ? 1 : 0);
+
+  // Facing left, the bullet strikes what lies left of it.
+  Cible* g = cible(0, 180, 40, 60, ENNEMI);
+  Tir* u = balle(400, 200, GAUCHE, ALLIE);
+  for (int k = 0; k < 10 && u->vivant; ++k) u->bliting();
+  EXPECT_EQ(g->coups, 1);
+}
+
+TEST_F(Balle, StraightBulletRetiresOnItsFiftyFirstStep) {
+  Tir* t = balle(0, 0, DROITE, ALLIE);
+  for (int k = 0; k < 50; ++k) t->bliting();
+  EXPECT_TRUE(t->vivant);
+  t->blit_only();  // the draw-only pass still moves it
+  EXPECT_FALSE(t->vivant);
+  EXPECT_EQ(t->position.x, 51 * 80);
+}
+
+TEST_F(Balle, AimedBulletSkipsTheDeadAndRetiresPastHalfAScreen) {
+  Cible* mort = cible(300, 150, 40, 100, ENNEMI);
+  mort->vivant = false;
+  auto* b = new TirV(Rect(100, 200, 0, 0), 0, DROITE, 0);
+  b->camp = ALLIE;
+  for (int k = 0; k < 6; ++k) {
+    b->comportement();
+    b->bliting();
+  }
+  EXPECT_EQ(mort->coups, 0);
+  EXPECT_TRUE(b->vivant);  // 480 flown: not yet past half of 960
+  EXPECT_EQ(b->position.y, 200);
+  b->comportement();
+  b->bliting();
+  EXPECT_FALSE(b->vivant);
+
+  // Aimed behind its facing, the step is negative: the range holds all the same.
+  auto* r = new TirV(Rect(2000, 200, 0, 0), 0, DROITE, 0);
+  r->vitesse = -80;
+  for (int k = 0; k < 7; ++k) {
+    r->comportement();
+    r->bliting();
+  }
+  EXPECT_FALSE(r->vivant);
+}
+
+TEST_F(Balle, AimedBulletFlightFollowsItsSteps) {
+  Cible* c = cible(100, -100, 40, 200, ENNEMI);
+  auto* b = new TirV(Rect(100, 400, 0, 0), 90, DROITE, 1);
+  b->camp = ALLIE;
+  b->vitesse = 0;
+  b->p_y = 80;
+  b->force = 7;
+  for (int k = 0; k < 8 && b->vivant; ++k) b->comportement();
+  EXPECT_EQ(c->coups, 1);
+  EXPECT_EQ(c->total, 7);
+  EXPECT_DOUBLE_EQ(c->angle, 90.0);
+  EXPECT_EQ(b->position.y, 400);  // the true height lives in y
+  EXPECT_LT(b->y, 400);
+  // In the draw-only pass it stays still.
+  const double y = b->y;
+  b->vivant = true;
+  b->blit_only();
+  EXPECT_EQ(b->y, y);
+}
+
+TEST_F(Balle, FlashesLastTheirFrames) {
+  auto* f = new Flamme(Rect(10, 10, 0, 0), DROITE);
+  f->bliting();
+  EXPECT_FALSE(f->vivant);
+
+  auto* v = new FlammeV(Rect(200, 200, 0, 0), 30, DROITE, 0);
+  ASSERT_EQ(v->nb_frame, 2);
+  EXPECT_EQ(v->position.x, 200 - v->TramePrincipale.w / 2);
+  v->blit_only();
+  EXPECT_EQ(v->frame_en_cours, 0);
+  v->bliting();
+  EXPECT_TRUE(v->vivant);
+  v->bliting();
+  EXPECT_FALSE(v->vivant);
+  v->vivant = true;  // put back alive, it draws nothing past its frames
+  v->bliting();
+  v->blit_only();
+}
+
+TEST_F(Balle, RotatedFramesFollowTheSpriteRow) {
+  auto* b = new TirV(Rect(0, 0, 0, 0), 0, DROITE, 0);
+  EXPECT_EQ(b->nb_frame, 3);
+  auto* l = new TirV(Rect(0, 0, 0, 0), 180, GAUCHE, 2);
+  EXPECT_EQ(l->nb_frame, 1);
+  EXPECT_DOUBLE_EQ(l->Angle, 0.0);
+  auto* hors = new TirV(Rect(0, 0, 0, 0), 0, DROITE, 9);  // an unknown row reads row 0
+  EXPECT_EQ(hors->nb_frame, 3);
+}
+
+TEST_F(Balle, ZoomedViewScalesAroundTheScreenCentre) {
+  general::zoom = 0.5;
+  general::Scrolling = Rect(100, 40, 0, 0);
+  auto* t = new Tir();
+  t->position = Rect(1000, 300, 0, 0);
+  t->vitesse = 0;
+  SDL_FillRect(general::ecran, nullptr, 0);
+  t->bliting();
+  // x: 500 - 50 + 240 = 690; y: 150 - 20 + 272 = 402.
+  Uint8 r, g, b;
+  lire_rgb(general::ecran, 691, 403, r, g, b);
+  EXPECT_GT(r, 200);
+}

@@ -1,0 +1,163 @@
+// The weapons' files: each firearm's picture, silhouette, sight and sounds,
+// the shared shot pictures, the rocket, its smoke and its blast, and the
+// blades' swing frames.
+#include <string>
+
+#include "Dessin.h"
+
+using namespace Dessin;
+
+namespace {
+
+// Proportions of a firearm seen from the side, muzzle to the right.
+struct Forme {
+  const char* nom;
+  int longueur, hauteur;
+  int canon;        // barrel length
+  int crosse;       // stock length (0 for a pistol)
+  int chargeur;     // magazine height (0: none)
+  bool tube;        // a launcher's tube instead of a body
+  bool pompe;       // a shotgun's pump under the barrel
+  bool lunette;     // a scope on top
+  Uint32 couleur;
+};
+
+const Forme FUSILS[] = {
+    {"QD-1SK", 46, 26, 16, 0, 8, false, false, false, rgba(90, 90, 100)},
+    {"QD-AR", 96, 30, 30, 24, 12, false, false, false, rgba(70, 80, 60)},
+    {"QD-H", 40, 24, 14, 0, 8, false, false, false, rgba(60, 60, 70)},
+    {"QD-SG", 100, 26, 40, 26, 0, false, true, false, rgba(100, 70, 40)},
+    {"Enfield", 120, 30, 50, 30, 8, false, false, true, rgba(110, 80, 50)},
+    {"Migal-513", 70, 28, 18, 16, 14, false, false, false, rgba(50, 50, 55)},
+    {"N-10", 90, 30, 26, 22, 14, false, false, false, rgba(60, 70, 80)},
+    {"N-897", 50, 28, 14, 0, 14, false, false, false, rgba(80, 60, 80)},
+    {"N-Dead-Launcher", 116, 34, 0, 0, 0, true, false, true, rgba(60, 90, 50)},
+    {"N-Destructor", 118, 38, 34, 20, 16, false, false, false, rgba(90, 40, 40)},
+    {"O-HG", 104, 34, 30, 24, 12, false, false, false, rgba(70, 70, 90)},
+    {"O-LD", 116, 28, 44, 30, 8, false, false, true, rgba(50, 70, 70)},
+};
+
+void silhouette(SDL_Surface* s, const Forme& f, Uint32 c, Uint32 detail) {
+  const int L = f.longueur, H = f.hauteur, haut = H / 4, corps = H / 3;
+  if (f.tube) {
+    rect(s, 0, haut, L, corps + 4, c);
+    rect(s, L - 8, haut - 2, 8, corps + 8, detail);
+    rect(s, L / 3, haut + corps + 4, 6, H - haut - corps - 4, c);  // grip
+    rect(s, L / 2, haut - 6, 14, 6, detail);                         // sight
+    return;
+  }
+  const int debut = f.crosse, fin = L - f.canon;
+  if (f.crosse > 0) rect(s, 0, haut, f.crosse, corps + H / 5, c);                 // stock
+  rect(s, debut, haut, fin - debut, corps, c);                                      // body
+  rect(s, fin, haut + 2, f.canon, corps / 2 > 2 ? corps / 2 : 2, c);                // barrel
+  rect(s, debut + (f.crosse > 0 ? 4 : 2), haut + corps, 6, H - haut - corps, c);   // grip
+  if (f.chargeur > 0) rect(s, (debut + fin) / 2, haut + corps, 6, f.chargeur < H - haut - corps ? f.chargeur : H - haut - corps, detail);
+  if (f.pompe) rect(s, fin + 4, haut + corps / 2 + 2, f.canon / 2, corps / 2 + 2, detail);
+  if (f.lunette) rect(s, debut + 6, 0, (fin - debut) / 2, haut, detail);
+}
+
+void armes_a_feu() {
+  for (const Forme& f : FUSILS) {
+    const std::string F = std::string("Armes/") + f.nom + "/";
+    SDL_Surface* s = toile(f.longueur, f.hauteur);
+    silhouette(s, f, f.couleur, rgba(30, 30, 30));
+    sauver(F + f.nom + ".png", s);
+    SDL_Surface* o = toile(f.longueur, f.hauteur, rgba(0, 0, 0));
+    silhouette(o, f, rgba(200, 200, 200), rgba(200, 200, 200));
+    sauver(F + "ombre.png", o, false);
+    if (f.lunette) {
+      // Scoped weapons have a sight of their own: a ring with a cross.
+      SDL_Surface* v = toile(40, 40);
+      disque(v, 20, 20, 18, rgba(40, 220, 40));
+      disque(v, 20, 20, 16, TRANSPARENT);
+      ligne(v, 0, 20, 39, 20, rgba(40, 220, 40));
+      ligne(v, 20, 0, 20, 39, rgba(40, 220, 40));
+      sauver(F + "viseur.png", v);
+    }
+    son(F + f.nom + ".wav", f.tube ? 90 : 160 + f.longueur, f.tube ? 400 : 120, 0.85);
+    son(F + "recharger.wav", 700 + 3 * f.longueur, 300, 0.3);
+  }
+  SDL_Surface* v = toile(24, 24);
+  ligne(v, 0, 12, 23, 12, rgba(255, 60, 60), 2);
+  ligne(v, 12, 0, 12, 23, rgba(255, 60, 60), 2);
+  sauver("viseur.png", v);
+}
+
+void projectiles() {
+  SDL_Surface* t = toile(14, 4);
+  rect(t, 0, 1, 14, 2, rgba(255, 230, 120));
+  rect(t, 10, 0, 4, 4, rgba(255, 255, 220));
+  sauver("Armes/tir.png", t);
+
+  SDL_Surface* f = toile(24, 20);
+  disque(f, 10, 10, 7, rgba(255, 200, 40));
+  ligne(f, 0, 10, 23, 10, rgba(255, 240, 120), 3);
+  sauver("Armes/flamme.png", f);
+
+  // A rocket: grey body, red nose, fins at the back.
+  SDL_Surface* r = toile(40, 12);
+  rect(r, 6, 3, 26, 6, rgba(150, 150, 150));
+  rect(r, 32, 4, 8, 4, rgba(200, 40, 30));
+  rect(r, 0, 0, 8, 3, rgba(90, 90, 90));
+  rect(r, 0, 9, 8, 3, rgba(90, 90, 90));
+  sauver("Armes/Roquette.png", r);
+
+  for (int i = 1; i <= 3; ++i) {
+    SDL_Surface* p = toile(32, 32);
+    disque(p, 16, 16, 6 + 3 * i, rgba(170 - 20 * i, 170 - 20 * i, 170 - 20 * i, 200 - 50 * i));
+    sauver("Armes/Fumee/" + std::to_string(i) + ".png", p);
+  }
+  for (int i = 1; i <= 7; ++i) {
+    SDL_Surface* e = toile(100, 100);
+    const int rayon = 14 + 5 * i;
+    disque(e, 50, 50, rayon, rgba(255, 140 - 10 * i, 20, 255 - 20 * i));
+    disque(e, 50, 50, rayon / 2, rgba(255, 240, 140, 255 - 20 * i));
+    sauver("Armes/Explosion-Roquette/" + std::to_string(i) + ".png", e);
+  }
+}
+
+// Blades: three swing positions, raised, level and lowered.
+struct Lame {
+  const char* dossier;
+  int longueur, epaisseur;
+  Uint32 acier;
+};
+const Lame LAMES[] = {
+    {"Couteau", 30, 3, rgba(200, 200, 210)}, {"HG-2", 50, 4, rgba(180, 190, 220)},
+    {"HG", 60, 4, rgba(220, 220, 230)},      {"Kaiygh", 70, 5, rgba(160, 40, 40)},
+    {"Azura", 80, 6, rgba(60, 140, 240)},
+};
+
+void lames() {
+  for (const Lame& l : LAMES) {
+    const std::string F = std::string("Armes/") + l.dossier + "/";
+    const int T = l.longueur + 20;
+    const int angles[3][2] = {{0, -1}, {1, 0}, {1, 1}};  // direction of the blade from the hilt
+    for (int k = 0; k < 3; ++k) {
+      SDL_Surface* s = toile(T, T);
+      const int hx = 6, hy = T / 2;
+      int dx = angles[k][0], dy = angles[k][1];
+      const int n = dx != 0 && dy != 0 ? l.longueur * 7 / 10 : l.longueur;
+      if (dx == 0 && dy == -1) {  // raised: from the bottom up
+        ligne(s, T / 2, T - 8, T / 2, T - 8 - n, l.acier, l.epaisseur);
+        rect(s, T / 2 - 2, T - 8, 5, 8, rgba(90, 50, 20));
+      } else {
+        ligne(s, hx + 8, hy, hx + 8 + dx * n, hy + dy * n, l.acier, l.epaisseur);
+        rect(s, hx, hy - 2, 8, 5, rgba(90, 50, 20));
+      }
+      sauver(F + std::to_string(k + 1) + ".png", s);
+    }
+    SDL_Surface* o = toile(l.longueur + 12, 12, rgba(0, 0, 0));
+    rect(o, 0, 4, 10, 4, rgba(200, 200, 200));
+    ligne(o, 10, 6, l.longueur + 11, 6, rgba(200, 200, 200), l.epaisseur);
+    sauver(F + "ombre.png", o, false);
+  }
+}
+
+Etape armes(1, "weapons", [] {
+  armes_a_feu();
+  projectiles();
+  lames();
+});
+
+}  // namespace
