@@ -119,3 +119,24 @@ TEST_F(Roquette, LauncherWithoutRocketPictureFiresNothingIntoTheWorld) {
   EXPECT_TRUE(trouver<RocketV>().empty());
   EXPECT_EQ(l->get_charge_actuelle(), 18);
 }
+
+TEST_F(Roquette, StraightRocketsBlastStrikesTheEnemyAndSparesItsSide) {
+  Cible* ennemi = cible(600, 150, 40, 120, ENNEMI);
+  Cible* ami = cible(600, 150, 40, 120, ALLIE);
+  std::unique_ptr<LanceRoquette> l(lanceur());
+  l->set_camp(ALLIE);
+  l->Tirer(Rect(100, 200, 0, 0), false, false, 0, false, false);
+  Rocket* r = trouver<Rocket>().at(0);
+  for (int k = 0; k < 10 && r->vivant; ++k) r->bliting();
+  auto e = trouver<Explosion>();
+  ASSERT_EQ(e.size(), 1u);
+  ASSERT_GT(e[0]->nb_frame, 0);
+  // The blast strikes every 100 ms while its frames play, 90 spread over them.
+  for (int k = 0; k < 3; ++k) {
+    Horloge::avancer(101);
+    e[0]->comportement();
+  }
+  EXPECT_EQ(ennemi->coups, 3);
+  EXPECT_EQ(ennemi->total, 3 * (90 / e[0]->nb_frame));
+  EXPECT_EQ(ami->coups, 0);
+}
