@@ -25,7 +25,8 @@ void Barre::comportement() {
   double pas = image[0]->w - 1.5;
   for (int32_t i = 0; i < n; ++i) {
     int x = static_cast<int>(position.x + i * pas);
-    // A value far over its maximum must not stall the frame on cells off screen.
+    // A value far over its maximum must not stall the frame on cells off
+    // screen.
     if (pas > 0 && x >= general::ecran->w) break;
     if (pas <= 0 && i > 0) break;
     SDL_Rect r = {static_cast<Sint16>(x), position.y, 0, 0};

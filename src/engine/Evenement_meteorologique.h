@@ -14,7 +14,7 @@ class Evenement_meteorologique : public Interface {
   void comportement() override;
 
   uint8_t nb_frame = 0;
-  SDL_Surface* image[NB_FRAMES_MAX] = {};  // from the image cache
+  SDL_Surface* image[NB_FRAMES_MAX] = {};    // from the image cache
   std::vector<std::vector<int32_t>> tirage;  // [column][row]
   Timing cycle;
 

@@ -45,8 +45,7 @@ char* relever_texte(const char* description, const char* base) {
   SDL_EnableUNICODE(1);
   bool ouvert = true;
   while (ouvert && general::continuer) {
-    if (general::ecran)
-      SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, 122, 122, 122));
+    if (general::ecran) SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, 122, 122, 122));
     ligne->comportement();
     Horloge::flip(general::ecran);
     if (!SDL_PollEvent(&general::event)) continue;

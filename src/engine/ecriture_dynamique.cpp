@@ -17,9 +17,7 @@ const char* contenu(const P_char* p) {
 std::string ligne(const P_char& base, P_char** t) { return std::string(contenu(&base)) + contenu(texte_suivi(t)); }
 
 // Whether the watched text differs from what was rendered last.
-bool change(const P_char& dernier, P_char** t) {
-  return std::strcmp(contenu(&dernier), contenu(texte_suivi(t))) != 0;
-}
+bool change(const P_char& dernier, P_char** t) { return std::strcmp(contenu(&dernier), contenu(texte_suivi(t))) != 0; }
 
 }  // namespace
 

@@ -245,8 +245,7 @@ TEST_F(Compteurs, WeatherTilesTheScreenWithItsFramesRedrawnEvery75Ms) {
       ASSERT_TRUE(k >= 0 && k < 3);
       vus[k] = true;
       Uint8 rr, g, b;
-      lire_rgb(general::ecran, static_cast<int>(c * 100 + 50), std::min(543, static_cast<int>(r * 100 + 50)), rr, g,
-               b);
+      lire_rgb(general::ecran, static_cast<int>(c * 100 + 50), std::min(543, static_cast<int>(r * 100 + 50)), rr, g, b);
       EXPECT_EQ(rr == 255, k == 0);
       EXPECT_EQ(g == 255, k == 1);
       EXPECT_EQ(b == 255, k == 2);
@@ -279,3 +278,31 @@ TEST_F(Compteurs, HudAndWeatherPicturesAreGenerated) {
   EXPECT_GE(Evenement_meteorologique(P_char("Pluie/")).nb_frame, 2);
   EXPECT_GE(Evenement_meteorologique(P_char("Neige/")).nb_frame, 2);
 }
+
+#if __has_include("weapons/Armes.h")
+#include "weapons/Armes.h"
+
+TEST_F(Compteurs, AmmunitionAndSilhouetteFollowTheWeaponSlot) {
+  ecrire_png("ombre_hud.png", 20, 10, 0xFF0000FF);
+  Armes fusil("Inconnu", 1, 10, 10, 100, 30, 90, 1000, false, 0, 1);
+  fusil.charge_actuelle = 30;
+  fusil.nb_munition = 90;
+  fusil.Ombre = AllouerImage("ombre_hud.png", 0, false);
+  Armes* slot = nullptr;
+  Afficher_munitions m(&fusil, Rect(8, 515, 0, 0));
+  EXPECT_TRUE(montre(m.image[0], "30  /  90"));
+  m.pointeur2 = &slot;
+  Afficher_OmbreArme o(&slot, Rect(6, 444, 0, 0));
+  o.comportement();
+  EXPECT_FALSE(rouge(6, 444));
+  slot = &fusil;
+  uint32_t avant = lignes_rendues();
+  m.comportement();
+  EXPECT_EQ(lignes_rendues(), avant);
+  fusil.charge_actuelle = 29;
+  m.comportement();
+  EXPECT_TRUE(montre(m.image[0], "29  /  90"));
+  o.comportement();
+  EXPECT_TRUE(rouge(6, 444));
+}
+#endif

@@ -100,9 +100,17 @@ TEST_F(Saisie, ReturnAtOnceGivesAFreshCopyOfTheDefault) {
 }
 
 TEST_F(Saisie, OnlyPrintableLatin1CharactersAreTaken) {
-  EXPECT_EQ(texte("", {{SDLK_ESCAPE, 27}, lettre('a'), {SDLK_TAB, 9}, {SDLK_a, 1}, {SDLK_DELETE, 127},
-                       {SDLK_UP, 0}, {SDLK_WORLD_73, 0xE9}, {SDLK_WORLD_0, 0x9B}, {SDLK_WORLD_1, 0x3A9},
-                       lettre('/'), lettre('b')}),
+  EXPECT_EQ(texte("", {{SDLK_ESCAPE, 27},
+                       lettre('a'),
+                       {SDLK_TAB, 9},
+                       {SDLK_a, 1},
+                       {SDLK_DELETE, 127},
+                       {SDLK_UP, 0},
+                       {SDLK_WORLD_73, 0xE9},
+                       {SDLK_WORLD_0, 0x9B},
+                       {SDLK_WORLD_1, 0x3A9},
+                       lettre('/'),
+                       lettre('b')}),
             "a\xE9/b");
 }
 
