@@ -94,6 +94,8 @@ void rangee_polyvalente(Disposition& d, SDL_Rect& pos, int w, int h) {
 // --- the entry ----------------------------------------------------------
 
 Objet_de_Reference::~Objet_de_Reference() {
+  // Only shadows borrow their pictures from the cache.
+  if (vignette_propre && image[1]) SDL_FreeSurface(image[1]);
   image[0] = image[1] = nullptr;
 }
 
@@ -133,6 +135,7 @@ void Objet_de_Reference::charger_vignette(const char* chemin) {
     return;
   }
   image[1] = rotozoomSurface(pleine, 0.0, 0.5, 0);
+  vignette_propre = image[1] != nullptr;
   SDL_FreeSurface(pleine);
   if (image[1]) {
     TramePrincipale.w = static_cast<Uint16>(image[1]->w);
@@ -225,12 +228,7 @@ void Reference_Perso_Palette::comportement() {
 Reference_Ennemi::Reference_Ennemi(const char* nom) : Reference_Perso_Palette(disposition, ENNEMIS, nom) {}
 Reference_Allie::Reference_Allie(const char* nom) : Reference_Perso_Palette(disposition, ALLIES, nom) {}
 
-Reference_Vignette_Propre::~Reference_Vignette_Propre() {
-  if (image[1]) SDL_FreeSurface(image[1]);
-  image[1] = nullptr;
-}
-
-void Reference_Vignette_Propre::comportement() {
+void Reference_Testee::comportement() {
   long haut = position.y - general::Scrolling_Mappeur.y;
   long ecran_h = general::ecran ? general::ecran->h : 544;
   if (haut + TramePrincipale.h <= 0 || haut >= ecran_h) return;

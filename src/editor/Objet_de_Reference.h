@@ -71,6 +71,7 @@ class Objet_de_Reference : public Bliting {
   // Loads `chemin` and keeps only its half-size copy in slot 1.
   void charger_vignette(const char* chemin);
   bool enregistree = false;
+  bool vignette_propre = false;
 
  private:
   static bool ajouter(Objet_de_Reference* o);
@@ -125,26 +126,25 @@ class Reference_Allie : public Reference_Perso_Palette {
   static Disposition disposition;
 };
 
-// Kinds that own their thumbnail and are not drawn off screen.
-class Reference_Vignette_Propre : public Objet_de_Reference {
+// Kinds not drawn at all once off screen.
+class Reference_Testee : public Objet_de_Reference {
  public:
-  ~Reference_Vignette_Propre() override;
   void comportement() override;
 };
 
-class Reference_Objet : public Reference_Vignette_Propre {
+class Reference_Objet : public Reference_Testee {
  public:
   explicit Reference_Objet(const char* nom);
   static Disposition disposition;
 };
 
-class Reference_ObjetDestructible : public Reference_Vignette_Propre {
+class Reference_ObjetDestructible : public Reference_Testee {
  public:
   explicit Reference_ObjetDestructible(const char* nom);
   static Disposition disposition;
 };
 
-class Reference_Objet_Animes : public Reference_Vignette_Propre {
+class Reference_Objet_Animes : public Reference_Testee {
  public:
   explicit Reference_Objet_Animes(const char* nom);
   static Disposition disposition;
