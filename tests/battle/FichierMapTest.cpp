@@ -186,7 +186,7 @@ TEST_F(FichierMap, DamagedFilesMakeOnlyWholeKnownRecords) {
   EXPECT_EQ(Reference::derniere_Reference, 0);
   EXPECT_STREQ(general::nom_fond.retournertexte(), "garde");
   // A text whose bytes are missing changes nothing either.
-  ecrire_fichier("Essai.map", std::string("\0\0\0\0\1\1\0\0\0\0\0\0\0\0\x09ab", 17));
+  ecrire_fichier("Essai.map", std::string("\0\0\0\0\1\1\0\0\0\0\0\0\0\0\x09" "ab", 17));
   LireMap();
   EXPECT_STREQ(general::nom_fond.retournertexte(), "garde");
   EXPECT_EQ(general::infiltration, 1);
