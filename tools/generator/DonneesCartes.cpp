@@ -55,8 +55,9 @@ void reglages(const char* nom, char infiltration, char choix, int renforts_allie
   general::effectifs_map[1] = renforts_ennemis;
   general::nom_fond = fond;
   general::nom_sol = "base.png";
-  general::nom_cine_debut_de_map = "Relka";
-  general::nom_cine_fin_de_map = "khhio";
+  // Each demo map plays its own cut-scenes, "<map>Debut" and "<map>Fin".
+  general::nom_cine_debut_de_map = (std::string(nom) + "Debut").c_str();
+  general::nom_cine_fin_de_map = (std::string(nom) + "Fin").c_str();
   general::temps_map = temps;
   general::Meteorologie = meteo;
 }

@@ -15,13 +15,13 @@ struct Theme {
   Uint32 ciel, sol;
 };
 const Theme THEMES[] = {
-    {"Plaine", rgba(120, 170, 230), rgba(90, 150, 60)},  {"Foret", rgba(80, 120, 110), rgba(30, 80, 40)},
-    {"Desert", rgba(240, 200, 130), rgba(210, 170, 100)}, {"Usine", rgba(110, 110, 120), rgba(70, 70, 75)},
-    {"Base", rgba(40, 40, 80), rgba(90, 90, 90)},
+    {"Plaine", rgba(120, 170, 230), rgba(90, 150, 60)},
+    {"Usine", rgba(110, 110, 120), rgba(70, 70, 75)},
+    {"Infiltration", rgba(40, 40, 80), rgba(90, 90, 90)},
 };
 
 // Maps of each mission, by theme; short missions share maps.
-const std::vector<int> MISSIONS[7] = {{0, 1}, {2, 3}, {4}, {1, 2}, {3, 0}, {4, 1}, {2, 3, 4}};
+const std::vector<int> MISSIONS[7] = {{0, 1}, {2}, {1, 0}, {2, 1}, {0}, {1, 2}, {0, 1, 2}};
 
 // Facing right for `sens` 1, left for -1.
 void soldat(SDL_Surface* s, int x, int y, int sens, Uint32 tenue, Uint32 casque) {
