@@ -1,4 +1,5 @@
 #include "battle/FichierMap.h"
+#include "engine/Saisie.h"
 
 #include <cstdio>
 #include <cstring>
@@ -174,7 +175,12 @@ void LireMap() {
 namespace {
 // The text prompt belongs to the modal entry screens; until they exist the
 // editor keeps the current map name.
-const char* demander_nom_map() { return general::nom_map.retournertexte(); }
+P_char demander_nom_map() {
+  char* t = relever_texte("Veuillez relevez le nom de la nouvelle map", "Nouvelle_map");
+  P_char nom(t);
+  delete[] t;
+  return nom;
+}
 }  // namespace
 
 void CreerMap() {

@@ -1,4 +1,5 @@
 #include "editor/Reference.h"
+#include "engine/Saisie.h"
 
 #include "battle/FichierMap.h"
 #include "engine/Constantes.h"
@@ -15,7 +16,9 @@ namespace {
 
 // The number prompt belongs to the modal entry screens; until they exist a
 // new marker takes the prompt's starting value.
-int demander_points_de_vie() { return 100; }
+int demander_points_de_vie() {
+  return relever_nombre("Veuillez choisir le nombre de point de vie : ", "Points de vie : ", 10);
+}
 
 }  // namespace
 
