@@ -8,11 +8,16 @@
 #include "engine/Constantes.h"
 #include "engine/OuvrirImage.h"
 #include "engine/OuvrirSon.h"
+#include "weapons/Aura.h"
+#include "weapons/Bouclier.h"
 #include "weapons/Flamme.h"
 #include "weapons/FlammeV.h"
+#include "weapons/Fumigene.h"
 #include "weapons/FusilaPompe.h"
+#include "weapons/Grenade.h"
 #include "weapons/Katana.h"
 #include "weapons/LanceRoquette.h"
+#include "weapons/Mineur.h"
 #include "weapons/Projectiles.h"
 #include "weapons/Tir.h"
 #include "weapons/TirV.h"
@@ -176,8 +181,8 @@ void Armes::tir_vise(SDL_Rect pos, double angle, bool instantane, bool illimite)
   cycle.remise_a_zero();
 }
 
-Armes* Reproduire_Arme(Armes* a) {
-  if (!a) return nullptr;
+namespace {
+Armes* copie_par_genre(Armes* a) {
   switch (a->get_type2()) {
     case 0:
       return new Armes(*a);
@@ -187,7 +192,31 @@ Armes* Reproduire_Arme(Armes* a) {
       return new LanceRoquette(*a);
     case 3:
       return new Katana(P_char(a->get_nom()), a->get_force());
+    case 4:
+      return new Grenade(P_char("Armes/Grenades/grenade.png"));
+    case 5:
+      return new Fumigene(P_char("Armes/fumigene/projectile.png"));
+    case 6:
+      return new Bouclier(P_char("Armes/Bouclier/projectile.png"));
+    case 7:
+      if constexpr (early) return new Grenade(P_char("Armes/Grenades/grenade.png"));
+      return new Mineur(P_char("Armes/Mines/projectile.png"));
+    case 8:
+      return new Aura(*a);
     default:
       return nullptr;
   }
+}
+}  // namespace
+
+Armes* Reproduire_Arme(Armes* a) {
+  if (!a) return nullptr;
+  Armes* c = copie_par_genre(a);
+  // Which catalogue entry it is and what it takes to carry it go with every
+  // copy: a dropped weapon is offered, and saved, by them.
+  if (c) {
+    c->id = a->id;
+    c->wex_requis = a->wex_requis;
+  }
+  return c;
 }

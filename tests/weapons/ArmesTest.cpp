@@ -201,7 +201,7 @@ TEST_F(Arme, CopiesKeepTheKindAndWhatEachKindKeeps) {
   EXPECT_EQ(cp->get_temps_de_recharge(), 2500);
   EXPECT_EQ(cp->get_nb_munition(), 24);
   EXPECT_EQ(cp->balle_en_cours, 0);
-  EXPECT_EQ(cp->get_id(), 0);
+  EXPECT_EQ(cp->get_id(), 3);  // which catalogue entry it is goes with it
   EXPECT_STREQ(cp->get_nom(), "QD-SG");
 
   std::unique_ptr<Armes> lance(new LanceRoquette("N-Dead-Launcher", FUSILS, 90, 80, 500, 20, 80, 5000, false, 0));
