@@ -35,6 +35,10 @@ double angle_vers(SDL_Rect S, SDL_Rect Q) {
   return a;
 }
 
+bool est_hero(const Mapping* o) {
+  return o && general::hero >= 0 && o->element_actuel == static_cast<uint32_t>(general::hero);
+}
+
 Armes* copie_catalogue(int i) {
   Armes* a = Reproduire_Arme(Element::ArmesPrincipales[i]);
   if (!a) {
@@ -235,7 +239,7 @@ bool Vehicule::controlj() {
     Mapping* p = passagers[k];
     if (!p) continue;
     p->position = position;
-    if (p->element_actuel == static_cast<uint32_t>(general::hero)) hero = true;
+    if (est_hero(p)) hero = true;
   }
   return hero;
 }
@@ -249,7 +253,7 @@ void Vehicule::interragir(Mapping* O) {
   if (ES.cycle(500) != 3 && !general::debut_partie) return;
   for (int k = 0; k < nb_passager; ++k)
     if (passagers[k] == O) return;  // already aboard: one seat each
-  if (O->element_actuel == static_cast<uint32_t>(general::hero)) {
+  if (est_hero(O)) {
     evenementie.en_cours = true;
     evenementie.remise_a_zero();
     centre_scrolling = this;
@@ -280,7 +284,7 @@ void Vehicule::RetirerPassager(int passager) {
 void Vehicule::sortir_joueur() {
   int h = -1;
   for (int k = 0; k < nb_passager; ++k)
-    if (passagers[k] && passagers[k]->element_actuel == static_cast<uint32_t>(general::hero)) h = k;
+    if (est_hero(passagers[k])) h = k;
   if (h < 0) return;
   RetirerPassager(h);
   centre_scrolling = general::hero >= 0 && general::hero < dernier_objet ? Objets[general::hero] : nullptr;
