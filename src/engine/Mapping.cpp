@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "characters/Vehicules.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
 #include "engine/OuvrirImage.h"
@@ -87,6 +88,8 @@ Mapping::Mapping(const char* nom, SDL_Rect pos) {
 }
 
 Mapping::~Mapping() {
+  // No seat or objective may keep pointing at an object that is gone.
+  Vehicule::Oublier(this);
   if (image) image[0] = image[1] = nullptr;
   vivant = false;
   if (enregistre()) Objets[element_actuel] = nullptr;

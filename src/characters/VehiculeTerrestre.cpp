@@ -1,0 +1,51 @@
+#include "characters/VehiculeTerrestre.h"
+
+namespace {
+constexpr int D = Vehicule::ARME_DEFAUT;
+const SDL_Rect P0 = {0, 0, 0, 0};
+}  // namespace
+
+const ModeleVehicule VehiculeTerrestre::Modeles[] = {
+    {"Vehicules/Terrestres/rider/", 250, 50, 4, {HORIZONTAL, TOURELLE}, {{170, 128, 0, 0}, {151, 128, 0, 0}},
+     "Vehicules/Terrestres/rider/Tourelle.png", {21, 68, 0, 0},
+     {"Vehicules/Terrestres/rider/roues-1.png", "Vehicules/Terrestres/rider/roues-2.png",
+      "Vehicules/Terrestres/rider/roues-stop.png"},
+     false, false, {D, D}},
+    {"Vehicules/Terrestres/tourelles/", 250, 80, 4, {TOURELLE, AUCUNE}, {{144, 62, 0, 0}, {144, 62, 0, 0}}, nullptr,
+     P0, {}, false, true, {D, D}},
+};
+const int VehiculeTerrestre::nb_modeles = sizeof(Modeles) / sizeof(Modeles[0]);
+
+VehiculeTerrestre::VehiculeTerrestre(P_char n, SDL_Rect pos) : Vehicule(n, pos) {
+  tourelle = false;
+  siege_attaque = false;
+  choisir_modele(Modeles, nb_modeles);
+}
+
+void VehiculeTerrestre::comportement() {
+  if (refuse() || conduire()) return;
+  // Even a fixed emplacement settles on the ground; a wreck stays a wreck.
+  gravite();
+}
+
+void VehiculeTerrestre::mouvement() {
+  gravite();
+  if (!tourelle && deplacement_x)
+    position.x = static_cast<Sint16>(position.x + (direction == DROITE ? vitesse : -vitesse));
+}
+
+void VehiculeTerrestre::controlejoueur() {
+  if (!tourelle) {
+    const bool d = touche(controles::C_DROITE), g = touche(controles::C_GAUCHE);
+    if (d && d != g) {
+      deplacement_x = true;
+      direction = DROITE;
+      if (p_collision(false, 0) == PAS_COLLISION) position.x = static_cast<Sint16>(position.x + vitesse);
+    } else if (g && g != d) {
+      deplacement_x = true;
+      direction = GAUCHE;
+      if (p_collision(false, 0) == PAS_COLLISION) position.x = static_cast<Sint16>(position.x - vitesse);
+    }
+  }
+  boutons_et_sortie();
+}
