@@ -142,66 +142,12 @@ void obstacles_et_ombres() {
   fichier_texte("Ombres.txt", joindre(noms));
 }
 
-void vehicules() {
-  struct V { const char* dossier; int w, h; Uint32 c; };
-  // The models the vehicles know; a body and its wreck each.
-  const V terrestres[] = {{"rider/", 340, 180, rgba(90, 110, 60)}, {"tourelles/", 200, 120, rgba(110, 110, 90)}};
-  const V aeriens[] = {{"helicopter/", 480, 200, rgba(70, 90, 70)},
-                       {"Lotus/", 320, 180, rgba(60, 60, 110)},
-                       {"transport/", 300, 140, rgba(120, 120, 120)},
-                       {"ares/", 300, 220, rgba(130, 70, 50)}};
-  const V polyvalents[] = {{"zeus/", 420, 260, rgba(60, 90, 120)},
-                           {"skyhunter/", 300, 160, rgba(40, 40, 60)},
-                           {"QDS/", 440, 200, rgba(100, 60, 100)}};
-  auto famille = [](const char* racine, const V* v, int n, const char* catalogue) {
-    std::vector<std::string> noms;
-    for (int i = 0; i < n; ++i) {
-      std::string d = std::string("Vehicules/") + racine + "/" + v[i].dossier;
-      std::string nom = std::string(v[i].dossier).substr(0, std::string(v[i].dossier).size() - 1);
-      SDL_Surface* s = toile(v[i].w, v[i].h);
-      rect(s, 0, v[i].h / 3, v[i].w, v[i].h / 2, v[i].c);
-      rect(s, v[i].w / 3, v[i].h / 8, v[i].w / 3, v[i].h / 4, v[i].c);
-      texte(s, nom, v[i].w / 2, v[i].h / 2 + v[i].h / 12, 16, rgba(255, 255, 255), true);
-      sauver(d + "normal.png", s);
-      SDL_Surface* m = toile(v[i].w, v[i].h);
-      rect(m, 0, v[i].h * 2 / 3, v[i].w, v[i].h / 3, rgba(50, 45, 40));
-      sauver(d + "die.png", m);
-      noms.push_back(v[i].dossier);
-    }
-    fichier_texte(catalogue, joindre(noms));
-  };
-  famille("Terrestres", terrestres, 2, "Vehicules/Terrestres.txt");
-  famille("Aeriens", aeriens, 4, "Vehicules/Aeriens.txt");
-  famille("Polyvalents", polyvalents, 3, "Vehicules/Polyvalents.txt");
-
-  SDL_Surface* t = toile(70, 40);
-  rect(t, 20, 10, 30, 20, rgba(70, 70, 70));
-  rect(t, 50, 16, 20, 6, rgba(40, 40, 40));
-  sauver("Vehicules/tourelle.png", t);
-  t = toile(60, 80);
-  rect(t, 10, 40, 30, 30, rgba(70, 80, 50));
-  rect(t, 30, 48, 30, 8, rgba(40, 40, 40));
-  sauver("Vehicules/Terrestres/rider/Tourelle.png", t);
-  for (const char* r : {"roues-1.png", "roues-2.png", "roues-stop.png"}) {
-    SDL_Surface* s = toile(340, 60);
-    for (int x = 40; x < 340; x += 90) disque(s, x, 30, 26, rgba(30, 30, 30));
-    if (std::string(r) != "roues-stop.png") ligne(s, 0, r[6] == '1' ? 10 : 50, 339, 30, rgba(90, 90, 90), 3);
-    sauver(std::string("Vehicules/Terrestres/rider/") + r, s);
-  }
-  for (const char* h : {"helice1.png", "helice2.png", "helicestop.png"}) {
-    SDL_Surface* s = toile(480, 20);
-    int l = std::string(h) == "helice1.png" ? 480 : std::string(h) == "helice2.png" ? 300 : 400;
-    rect(s, (480 - l) / 2, 8, l, 4, rgba(40, 40, 40));
-    sauver(std::string("Vehicules/Aeriens/helicopter/") + h, s);
-  }
-}
-
 Etape palette(10, "palette", [] {
   editeur();
   divers();
   objets();
   obstacles_et_ombres();
-  vehicules();
+  // The vehicle models and their catalogs come with the vehicles' own data.
   // The soldiers' files are written later by the game's own writer.
   fichier_texte("Persos.txt", joindre({"Korvan", "Vesk", "Relka", "OMUS_Fusilier", "OMUS_Eclaireuse", "OMUS_Tireur",
                                        "Nemesis_Soldat", "Nemesis_Lourd", "Nemesis_Tireuse"}));
