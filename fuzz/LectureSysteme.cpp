@@ -1,0 +1,49 @@
+// Save slots come from disk: whatever bytes a slot holds, reading it must
+// stay in bounds and leave every choice and the frontier usable as an index.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "battle/Missions.h"
+#include "battle/Sauvegarde.h"
+#include "engine/Constantes.h"
+
+namespace {
+bool pret() {
+  char modele[] = "/tmp/fuzz-slot-XXXXXX";
+  if (!::mkdtemp(modele) || ::chdir(modele) != 0) std::abort();
+  return true;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
+  static bool ok = pret();
+  (void)ok;
+  if (taille < 2) return 0;
+  // The first two bytes choose the battle about to be played.
+  int mission = donnees[0] % (NB_MISSIONS + 2);
+  int map = donnees[1];
+  FILE* f = std::fopen("Systeme0.sav", "wb");
+  if (!f) std::abort();
+  std::fwrite(donnees + 2, 1, taille - 2, f);
+  std::fclose(f);
+
+  general::fichier_utilise = 0;
+  general::temps_de_jeu = 0;
+  LectureSysteme(mission, map);
+  bool bon = general::nb_mission_accompli >= 0 && general::nb_mission_accompli <= NB_MISSIONS &&
+             general::perso_choisi >= 0 && general::perso_choisi <= 2 && general::fusil_choisi >= 0 &&
+             general::fusil_choisi < 8 && general::pistolet_choisi >= 8 && general::pistolet_choisi < 12 &&
+             general::projectile_choisi >= 0 && general::projectile_choisi < 4 && general::melee_choisie >= 0 &&
+             general::melee_choisie < 5 && general::aura_choisie >= 0 && general::aura_choisie < 3 &&
+             general::Choix_perso >= 0 && general::Choix_perso <= 2 && general::temps_de_jeu >= 0;
+  if (!bon) std::abort();
+  // Whatever the frontier, the campaign readers stay in their tables.
+  LireNomMap(general::nb_mission_accompli, general::nb_map_accompli_mission);
+  LireNbMapMission(general::nb_mission_accompli);
+  ReleverProgression();
+  return 0;
+}

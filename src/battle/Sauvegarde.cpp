@@ -1,0 +1,118 @@
+#include "battle/Sauvegarde.h"
+
+#include <cstdio>
+#include <limits>
+
+#include "battle/Missions.h"
+#include "engine/Constantes.h"
+
+namespace {
+
+bool ecrire_octets(FILE* f, uint32_t v, int largeur) {
+  for (int i = 0; i < largeur; ++i)
+    if (!Fichiers::ecrire_u8(f, (v >> (8 * i)) & 0xFF)) return false;
+  return true;
+}
+
+// A field is taken whole or not at all: a file cut inside a field leaves the
+// variable as it was.
+bool lire_octets(FILE* f, uint32_t& v, int largeur) {
+  uint32_t r = 0;
+  for (int i = 0; i < largeur; ++i) {
+    unsigned char o;
+    if (!Fichiers::lire_u8(f, o)) return false;
+    r |= static_cast<uint32_t>(o) << (8 * i);
+  }
+  v = r;
+  return true;
+}
+
+bool lire_champ(FILE* f, int32_t& variable, int largeur) {
+  uint32_t v;
+  if (!lire_octets(f, v, largeur)) return false;
+  variable = static_cast<int32_t>(v);
+  return true;
+}
+
+// A choice byte outside its range would index the weapon tables: keep the
+// current choice instead.
+template <typename T>
+bool lire_choix(FILE* f, T& variable, int minimum, int maximum, int pas = 1) {
+  uint32_t v;
+  if (!lire_octets(f, v, 1)) return false;
+  int n = static_cast<int>(v);
+  if (n >= minimum && n <= maximum && (n - minimum) % pas == 0)
+    variable = static_cast<T>(v);
+  else
+    std::fprintf(stderr, "save slot: choice byte %u ignored\n", v);
+  return true;
+}
+
+}  // namespace
+
+std::string nom_slot(int numero) { return "Systeme" + std::to_string(numero) + ".sav"; }
+
+bool SauvegardeSysteme() {
+  uint32_t t = static_cast<uint32_t>(ReleverTempsdeJeu());
+  std::string nom = nom_slot(general::fichier_utilise);
+  Fichiers::EcritureSure e(nom.c_str());
+  FILE* f = e.flux();
+  bool ok = f && ecrire_octets(f, t, 4) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::nb_hs), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::nb_tue), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::nb_mort), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::wex_actuelle), 3) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::nb_map_accompli), 3) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::nb_map_accompli_mission), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::nb_mission_accompli), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(static_cast<unsigned char>(general::Choix_perso)), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::perso_choisi), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::fusil_choisi), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::pistolet_choisi), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::projectile_choisi), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::melee_choisie), 1) &&
+            ecrire_octets(f, static_cast<uint32_t>(general::aura_choisie), 1) && e.valider();
+  if (!ok) std::fprintf(stderr, "could not write the save slot %s\n", nom.c_str());
+  return ok;
+}
+
+void LectureSysteme(int mission, int map) {
+  std::string nom = nom_slot(general::fichier_utilise);
+  FILE* f = Fichiers::ouvrir(nom.c_str(), "rb");
+  if (!f) return;
+
+  // Only the first slot loaded in this run sets the play time; the clock has
+  // been counting since start-up and goes on counting.
+  uint32_t t = 0;
+  bool bon = lire_octets(f, t, 4);
+  if (bon && general::temps_de_jeu == 0)
+    general::temps_de_jeu = static_cast<int32_t>(
+        t > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()) ? std::numeric_limits<int32_t>::max() : t);
+  bon = bon && lire_champ(f, general::nb_hs, 1) && lire_champ(f, general::nb_tue, 1) &&
+        lire_champ(f, general::nb_mort, 1) && lire_champ(f, general::wex_actuelle, 3);
+  bon = bon && lire_champ(f, general::nb_map_accompli, 3);
+
+  int32_t map_frontiere = general::nb_map_accompli_mission;
+  int32_t mission_frontiere = general::nb_mission_accompli;
+  bon = bon && lire_champ(f, map_frontiere, 1);
+  if (bon) general::nb_map_accompli_mission = map_frontiere;
+  bon = bon && lire_champ(f, mission_frontiere, 1);
+  if (bon) {
+    // Past the last mission is a finished campaign, which is all a larger byte can mean.
+    if (mission_frontiere > NB_MISSIONS) {
+      std::fprintf(stderr, "save slot %s: frontier mission %d taken as the end of the campaign\n", nom.c_str(),
+                   mission_frontiere);
+      mission_frontiere = NB_MISSIONS;
+      general::nb_map_accompli_mission = 0;
+    }
+    general::nb_mission_accompli = mission_frontiere;
+  }
+
+  if (bon && map != 0 && mission == general::nb_mission_accompli && map == general::nb_map_accompli_mission) {
+    bon = lire_choix(f, general::Choix_perso, 0, 2) && lire_choix(f, general::perso_choisi, 0, 2, 2) &&
+          lire_choix(f, general::fusil_choisi, 0, 7) && lire_choix(f, general::pistolet_choisi, 8, 11) &&
+          lire_choix(f, general::projectile_choisi, 0, 3) && lire_choix(f, general::melee_choisie, 0, 4) &&
+          lire_choix(f, general::aura_choisie, 0, 2);
+  }
+  std::fclose(f);
+}
