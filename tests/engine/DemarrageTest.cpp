@@ -19,6 +19,7 @@ TEST_F(Initialisation, AMissingFrameSetStopsStartUpAndTheFontIsRequired) {
   EXPECT_NE(testing::internal::GetCapturedStderr().find("Hommes/Noir/ejecte"), std::string::npos);
 
   fs::remove("police.ttf");
+  if (general::Police) TTF_CloseFont(general::Police);
   general::Police = nullptr;
   testing::internal::CaptureStderr();
   EXPECT_FALSE(initialisation());
