@@ -12,6 +12,8 @@ Interface* Interface::Curseur = nullptr;
 
 namespace {
 
+uint32_t rendues = 0;
+
 // Empty text renders to no surface: the line stays null and takes no room.
 SDL_Surface* rendre(TTF_Font* police, const char* texte, SDL_Color c) {
   if (!texte || !*texte) return nullptr;
@@ -21,6 +23,7 @@ SDL_Surface* rendre(TTF_Font* police, const char* texte, SDL_Color c) {
     dit = true;
     return nullptr;
   }
+  ++rendues;
   return TTF_RenderText_Solid(police, texte, c);
 }
 
@@ -92,6 +95,8 @@ void dessiner(SDL_Surface** lignes, int16_t nb, int16_t& en_cours, Timing& cycle
 }
 
 }  // namespace
+
+uint32_t lignes_rendues() { return rendues; }
 
 // ---- Interface ----
 

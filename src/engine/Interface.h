@@ -73,3 +73,7 @@ class ecriture2 : public Bliting {
   TTF_Font* police = nullptr;
   P_char texte;
 };
+
+// Text lines rendered since start-up: a text must cost a render only when
+// it changes, and this lets that be watched.
+uint32_t lignes_rendues();

@@ -1,0 +1,142 @@
+#include "Banc.h"
+#include "Palette.h"
+#include "battle/Catalogues.h"
+#include "engine/Fonctions.h"
+
+namespace {
+
+class Placement : public Banc {
+ protected:
+  void SetUp() override {
+    Banc::SetUp();
+    vider_palette();
+    ecrire_png("Objets/a.png", 40, 40, 0xFF0000FF);
+    ecrire_fichier("Objets.txt", "a.png");
+    ecrire_png("cadre.png", 960, 544, 0);
+    ecrire_png("curseur.png", 16, 16, 0xFFFFFFFF);
+    ecrire_perso("Allie", 0);
+    ecrire_perso("Ennemi", 1);
+    ecrire_perso("Civil", 0, 2);
+    ecrire_fichier("Persos.txt", "Allie\nEnnemi\nCivil");
+    InitialiserMappeur();
+    LectureObjets();
+    LecturePersos();
+  }
+  void TearDown() override {
+    vider_palette();
+    Banc::TearDown();
+  }
+  static Objet_de_Reference* trouver(const char* nom) {
+    for (long i = 0; i < Objet_de_Reference::nb_Objet_de_reference; ++i)
+      if (charcmp(Objet_de_Reference::Objets_de_Reference[i]->Nom.retournertexte(), nom))
+        return Objet_de_Reference::Objets_de_Reference[i];
+    return nullptr;
+  }
+  static Reference_Perso* placer_perso(const char* nom) {
+    auto* p = new Reference_Perso(trouver(nom), Rect(300, 200, 0, 0));
+    p->compter();
+    return p;
+  }
+};
+
+TEST_F(Placement, StartUpListsTheEmptyItemAndTheEditorWidgets) {
+  EXPECT_EQ(Reference::derniere_Reference, 1);
+  EXPECT_EQ(Reference::References[0], Reference::Vide);
+  EXPECT_EQ(Reference::Vide->type, AUCUN);
+  ASSERT_NE(Cadre_Mappeur, nullptr);
+  ASSERT_NE(Interface::Curseur, nullptr);
+  EXPECT_EQ(Cadre_Mappeur->layer, 2);
+  EXPECT_TRUE(Cadre_Mappeur->enregistre());
+  EXPECT_TRUE(Interface::Curseur->enregistre());
+}
+
+TEST_F(Placement, DeletingLeavesATombstoneAndKeepsTheOtherIds) {
+  Objet_de_Reference* a = trouver("a.png");
+  Reference* items[4];
+  for (int i = 0; i < 4; ++i) items[i] = new Reference(a, Rect(10 * i, 0, 0, 0));
+  ASSERT_EQ(Reference::derniere_Reference, 5);
+  EXPECT_EQ(items[3]->element_actuel, 4);
+  EXPECT_EQ(items[0]->Nom, items[1]->Nom);  // one shared text
+  EXPECT_EQ(items[0]->Nom, a->Nom.retournertexte());
+  EXPECT_EQ(items[0]->image[1], a->image[1]);
+
+  EXPECT_TRUE(Reference::Supprimer(3));
+  EXPECT_EQ(Reference::derniere_Reference, 5);
+  EXPECT_EQ(Reference::References[3], Reference::Vide);
+  EXPECT_EQ(Reference::References[4], items[3]);
+  EXPECT_FALSE(Reference::Supprimer(3));  // the tombstone stays
+  EXPECT_FALSE(Reference::Supprimer(0));
+  EXPECT_FALSE(Reference::Supprimer(5));
+  EXPECT_FALSE(Reference::Supprimer(-1));
+  // Pictures belong to the palette entry.
+  EXPECT_NE(a->image[1], nullptr);
+}
+
+TEST_F(Placement, CampCountersFollowCountedCharacters) {
+  Reference_Perso* e1 = placer_perso("Ennemi");
+  Reference_Perso* e2 = placer_perso("Ennemi");
+  Reference_Perso* al = placer_perso("Allie");
+  placer_perso("Civil");  // weapon 2: never counted
+  EXPECT_EQ(e1->Nom, e2->Nom);
+  EXPECT_EQ(e1->type, ENNEMIS);
+  EXPECT_EQ(al->type, ALLIES);
+  EXPECT_EQ(e1->TramePrincipale.w, 65);
+  EXPECT_EQ(Reference_Perso::nb_ennemis, 2);
+  EXPECT_EQ(Reference_Perso::nb_allies, 1);
+  e2->compter();  // counting twice changes nothing
+  EXPECT_EQ(Reference_Perso::nb_ennemis, 2);
+
+  EXPECT_TRUE(Reference::Supprimer(e1->element_actuel));
+  EXPECT_EQ(Reference_Perso::nb_ennemis, 1);
+  DesallouerMap();
+  EXPECT_EQ(Reference_Perso::nb_ennemis, 0);
+  EXPECT_EQ(Reference_Perso::nb_allies, 0);
+}
+
+TEST_F(Placement, MarkerKeepsTheLifeItWasGiven) {
+  Objet_de_Reference* a = trouver("a.png");
+  // Items belong to the list, which deletes them.
+  auto* c = new ReferenceCible(a, Rect(5, 6, 0, 0), 25);
+  EXPECT_EQ(c->retourner_vie(), 25);
+  EXPECT_EQ(c->Origine, 0);
+  auto* plain = new Reference(a, Rect(0, 0, 0, 0));
+  EXPECT_EQ(plain->retourner_vie(), 1);
+  EXPECT_EQ(plain->retourner_camp(), 2);
+}
+
+TEST_F(Placement, LeavingTheEditorStartsIdsAgainAndKeepsFrameAndCursor) {
+  new Reference(trouver("a.png"), Rect(0, 0, 0, 0));
+  placer_perso("Allie");
+  Interface* autre = new Interface("a.png", general::origine);
+  DesallouerMappeur();
+  EXPECT_EQ(Reference::derniere_Reference, 0);
+  EXPECT_EQ(Reference_Perso::nb_allies, 0);
+  EXPECT_FALSE(autre->enregistre());
+  // The next visit still has its frame and its cursor, once each.
+  EXPECT_TRUE(Cadre_Mappeur->enregistre());
+  EXPECT_TRUE(Interface::Curseur->enregistre());
+  EXPECT_EQ(Interface::derniere_interface, 2);
+  auto* r = new Reference(trouver("a.png"), Rect(0, 0, 0, 0));
+  EXPECT_EQ(r->element_actuel, 0);
+  delete autre;
+  EXPECT_EQ(Interface::derniere_interface, 2);
+}
+
+TEST_F(Placement, CharactersAtTheLeftEdgeAreNotDrawnButItemsAreClipped) {
+  SDL_FillRect(general::ecran, nullptr, 0);
+  auto* r = new Reference(trouver("a.png"), Rect(-10, -10, 0, 0));
+  BlitingMappeur(OBJET);
+  Uint8 R, g, b;
+  lire_rgb(general::ecran, 2, 2, R, g, b);
+  EXPECT_EQ(R, 255);
+  EXPECT_EQ(r->layer, 1);
+  // Nothing of an enemy at x 0 reaches the screen, even with its pictures.
+  SDL_FillRect(general::ecran, nullptr, 0);
+  Reference_Perso* p = placer_perso("Ennemi");
+  p->position = Rect(0, 100, 0, 0);
+  p->comportement();
+  lire_rgb(general::ecran, 0, 100, R, g, b);
+  EXPECT_EQ(R + g + b, 0);
+}
+
+}  // namespace
