@@ -4,6 +4,7 @@
 #include <string>
 
 #include "characters/Tramer.h"
+#include "editor/Objet_de_Reference.h"
 #include "engine/Constantes.h"
 #include "engine/Interface.h"
 #include "engine/Logos.h"
@@ -192,7 +193,7 @@ bool initialisation() {
 
 int SDL_main(int, char**) {
   if (!initialisation()) return 1;
-  // InitialiserMappeur() comes here with the editor's palette.
+  InitialiserMappeur();
   Horloge::flip(general::ecran);
   Logos(nullptr);
   if (Interface::Curseur) {

@@ -1,6 +1,8 @@
 #include "engine/Logos.h"
 
+#include "battle/Catalogues.h"
 #include "characters/InitierPersos.h"
+#include "editor/Objet_de_Reference.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
 #include "engine/OuvrirImage.h"
@@ -61,17 +63,24 @@ void Logos(void*) {
 
   logo[1] = charger_logo("Logo1.png");
   fondu_entrant(logo[1], logo[0]);
-  // The editor's fixed palette entries come here.
+  CreerEntreesFixes();
   demi_fondu_sortant(logo[1]);
 
   logo[2] = charger_logo("Logo2.png");
   fondu_entrant(logo[2], logo[1]);
-  // The first five catalogs come here.
+  LectureObjets();
+  LectureObjets_Destructibles();
+  LectureObstacles();
+  LectureOmbres();
+  LectureVehiculesTerrestres();
   demi_fondu_sortant(logo[2]);
 
   logo[3] = charger_logo("Logo3.png");
   fondu_entrant(logo[3], logo[2]);
-  // The last four catalogs come here.
+  LectureVehiculesAeriens();
+  LectureVehiculesPolyvalents();
+  LecturePersos();
+  LectureObjetsAnimes();
   demi_fondu_sortant(logo[3]);
 
   for (SDL_Surface* s : logo)

@@ -1,6 +1,7 @@
 #include "menus/EcranTitre.h"
 
 #include "editor/Mappeur.h"
+#include "editor/Reference.h"
 #include "engine/Constantes.h"
 #include "menus/Chargement.h"
 #include "menus/EcranMenu.h"
@@ -48,6 +49,6 @@ void EcranTitre() {
   SDL_EnableUNICODE(0);
   liberer(Start);
   liberer(Press_Start);
-  // DesallouerMappeur() comes here with the editor's placed items.
+  DesallouerMappeur();
   Chargement();
 }

@@ -6,7 +6,10 @@
 
 #include "Script.h"
 #include "battle/Sauvegarde.h"
+#include "battle/Catalogues.h"
 #include "characters/Element.h"
+#include "editor/Objet_de_Reference.h"
+#include "engine/Interface.h"
 #include "characters/Tramer.h"
 #include "engine/Logos.h"
 #include "engine/Partie.h"
@@ -89,6 +92,28 @@ TEST_F(FrontEnd, StartUpOpensTheWindowPlaysTheLogosLoadsEverythingAndFadesTheTit
   EXPECT_GT(Element::dernier_element[0], 1) << "the men's sets were read";
   EXPECT_GT(Element::dernier_element[1], 1) << "the women's sets were read";
   EXPECT_STREQ(general::nom_map.retournertexte(), "map");
+
+  // The palette: the empty entry, the ten fixed ones in order, then one entry
+  // per line of every catalog.
+  Objet_de_Reference** p = Objet_de_Reference::Objets_de_Reference;
+  ASSERT_GT(Objet_de_Reference::nb_Objet_de_reference, 11);
+  EXPECT_EQ(p[0], Objet_de_Reference::Vide);
+  EXPECT_STREQ(p[1]->Nom.retournertexte(), "Ascenseur.png");
+  EXPECT_EQ(p[7]->relever_camp(), 0) << "defendre.png";
+  EXPECT_EQ(p[8]->relever_camp(), 1) << "detruire.png";
+  EXPECT_STREQ(p[10]->Nom.retournertexte(), "eau.png");
+  int attendu = 11;
+  for (const char* c : {"Objets.txt", "ObjetsDestructible.txt", "Obstacles.txt", "Ombres.txt", "Persos.txt",
+                        "Objets_Animes.txt", "Vehicules/Terrestres.txt", "Vehicules/Aeriens.txt",
+                        "Vehicules/Polyvalents.txt"})
+    attendu += static_cast<int>(LireLignesCatalogue(c).size());
+  EXPECT_EQ(Objet_de_Reference::nb_Objet_de_reference, attendu) << "every catalog line has its entry";
+  std::vector<char> kinds;
+  for (int i = 11; i < attendu; ++i) kinds.push_back(p[i]->type);
+  EXPECT_EQ(kinds.front(), OBJET) << "the objects' catalog comes first";
+  EXPECT_EQ(kinds.back(), OBJET_ANIME) << "the animated objects' catalog comes last";
+  ASSERT_NE(Interface::Curseur, nullptr);
+  EXPECT_EQ(Interface::Curseur->position.x, 0);
 }
 
 TEST_F(FrontEnd, ANewGameTakesTheNextSlotAndQuitEndsTheProgram) {
