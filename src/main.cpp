@@ -1,10 +1,9 @@
-#include <cstdio>
+#include "engine/Demarrage.h"
 
-#include "engine/Variante.h"
-
-// The start-up sequence arrives with the window, the logos and the title
-// screen; until then the program only says so.
-int main(int, char**) {
-  std::fprintf(stderr, "%s: the start-up sequence is not there yet.\n", early ? "game_early" : "game");
-  return 0;
+// SDL 1.2 on Linux has no entry wrapper: the process starts here and shuts
+// SDL down when the game is over.
+int main(int argc, char** argv) {
+  int r = SDL_main(argc, argv);
+  SDL_Quit();
+  return r;
 }

@@ -52,6 +52,34 @@ Partie::Partie(P_char prefixe) {
   }
 }
 
+Partie::Partie() {
+  for (auto& rangee : Noms)
+    for (P_char& n : rangee) n = "";
+}
+
+std::array<P_char, 2> Partie::ReleverNoms(int k) const {
+  if (k < 0 || k >= 10) return {P_char(""), P_char("")};
+  return {Noms[0][k], Noms[1][k]};
+}
+
+void Partie::ChangerImage(const P_char* noms, int k) {
+  if (!noms || k < 0 || k >= 10) return;
+  Noms[0][k] = noms[0];
+  Noms[1][k] = noms[1];
+  const char* nom = Noms[0][k].retournertexte();
+  const char* miroir = Noms[1][k].retournertexte();
+  bool nomme = nom && *nom;
+  Image[0][k] = nomme ? AllouerImage(nom, 0, false) : nullptr;
+  Image[1][k] = nomme ? AllouerImage(miroir, 0, false, false) : nullptr;
+  Image[2][k] = nomme ? AllouerImage(nom, 1, false) : nullptr;
+  Image[3][k] = nomme ? AllouerImage(miroir, 1, false, false) : nullptr;
+  if (nb_frame == k) nb_frame = static_cast<uint8_t>(k + 1);
+  if (k == 0 && Image[0][0]) {
+    dm_image.w = static_cast<Uint16>(Image[0][0]->w);
+    dm_image.h = static_cast<Uint16>(Image[0][0]->h);
+  }
+}
+
 void Partie::ajouter(const char* nom, Partie* p) {
   int n = nb_parties;
   auto** parties = new Partie*[n + 1];

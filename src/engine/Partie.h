@@ -1,6 +1,8 @@
 #pragma once
 // Animation frame sets: the pictures prefix + "1.png" .. "10.png", their
 // mirrors and half-size copies, shared by prefix for the whole run.
+#include <array>
+
 #include "engine/Headers.h"
 
 extern const char* Nombre[10];
@@ -8,6 +10,12 @@ extern const char* Nombre[10];
 class Partie {
  public:
   explicit Partie(P_char prefixe);
+  Partie();  // no frames: filled one frame at a time with ChangerImage
+  // The picture and mirror names of frame k (empty texts past the last frame).
+  std::array<P_char, 2> ReleverNoms(int k) const;
+  // Frame k takes the pictures named by noms[0] and noms[1] (a pair from
+  // ReleverNoms); frame k == the frame count extends the set by one.
+  void ChangerImage(const P_char* noms, int k);
   static Partie* AllouerPartie(const char* prefixe);
   static void StockerPartie(const char* nom, Partie* p);
   int relever_nb_frame() const { return nb_frame; }

@@ -1,0 +1,51 @@
+#include "Script.h"
+
+#include "engine/Demarrage.h"
+
+int Script::lancer() {
+  Horloge::crochet_image([this] {
+    ++images_;
+    if (etapes_.empty()) {
+      if (++depuis_ > 2000) {
+        depuis_ = 0;
+        SDL_Event e{};
+        e.type = SDL_QUIT;
+        SDL_PushEvent(&e);
+      }
+      return;
+    }
+    if (++depuis_ < etapes_.front().attente) return;
+    depuis_ = 0;
+    auto f = std::move(etapes_.front().f);
+    etapes_.pop_front();
+    f();
+  });
+  int r = SDL_main(0, nullptr);
+  Horloge::crochet_image(nullptr);
+  return r;
+}
+
+SDL_Color pixel(int x, int y) {
+  SDL_Color c{};
+  lire_rgb(general::ecran, x, y, c.r, c.g, c.b);
+  return c;
+}
+
+bool texte_a(const std::string& texte, int x, int y) {
+  SDL_Surface* s = TTF_RenderText_Solid(general::Police, texte.c_str(), SDL_Color{255, 255, 255, 0});
+  if (!s) return false;
+  bool ok = true;
+  int encre = 0;
+  SDL_LockSurface(s);
+  for (int j = 0; j < s->h && ok; ++j)
+    for (int i = 0; i < s->w && ok; ++i) {
+      bool plein = static_cast<Uint8*>(s->pixels)[j * s->pitch + i] != 0;
+      if (!plein) continue;
+      ++encre;
+      SDL_Color c = pixel(x + i, y + j);
+      ok = c.r == general::Blanc.r && c.g == general::Blanc.g && c.b == general::Blanc.b;
+    }
+  SDL_UnlockSurface(s);
+  SDL_FreeSurface(s);
+  return ok && encre > 0;
+}
