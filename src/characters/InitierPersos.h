@@ -1,5 +1,24 @@
 #pragma once
-// The start-up catalogue of appearances: skin previews of the character
-// creator, the empty set "Aucun" of each sex, then the listed sets. The
-// weapon catalogue is built after it.
+// The start-up catalogue: the appearance sets, then every weapon soldiers and
+// the loadout screens copy their equipment from. There are no weapon data
+// files: the catalogue is this fixed table.
+class Armes;
+
+// Skin previews of the character creator, the empty set "Aucun" of each sex,
+// then the listed sets.
 void InitierApparences();
+// The appearances, then the firearms, blades, throwables, auras and the
+// starting sidearm kit.
+void InitierPersos();
+
+// Unlock lists, in ascending Wex threshold; the lists share the weapons of
+// Element's tables.
+extern Armes* Fusils[8];
+extern Armes* Pistolets[8];
+extern Armes* Melee[5];
+extern Armes* Projectiles[4];
+// Rifles then pistols: a weapon's id is its place here, which is what the
+// choice screens and the save slot store.
+extern Armes* ArmesPrincipales[12];
+// The starting kit: a copy of "QD-H" and a copy of "QD-AR".
+extern Armes** Inventaire;

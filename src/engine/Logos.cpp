@@ -58,7 +58,7 @@ void Logos(void*) {
 
   logo[0] = charger_logo("Logo0.png");
   fondu_entrant(logo[0], nullptr);
-  InitierApparences();  // InitierPersos() takes its place once the weapon catalogue exists.
+  InitierPersos();
   demi_fondu_sortant(logo[0]);
 
   logo[1] = charger_logo("Logo1.png");
