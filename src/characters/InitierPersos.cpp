@@ -4,6 +4,11 @@
 #include "characters/Element.h"
 #include "engine/OuvrirImage.h"
 
+Armes* ArmesPrincipales[12] = {};
+Armes* Melee[5] = {};
+Armes* Projectiles[4] = {};
+Armes** Inventaire = nullptr;
+
 void InitierApparences() {
   // Skin previews by zoom, colour and sex; the third colour keeps the first.
   static const char* const Peaux[2][2] = {{"Hommes/Blanc/run1.png", "Femmes/Blanc/run1.png"},

@@ -102,3 +102,43 @@ void Partie::StockerPartie(const char* nom, Partie* p) {
     }
   if (p && nb_parties < UINT16_MAX) ajouter(nom, p);
 }
+
+P_char* Partie::ReleverNoms(int k) {
+  static P_char vide[2];
+  if (k < 0 || k >= 10) return vide;
+  static P_char noms[2];
+  noms[0] = Noms[0][k];
+  noms[1] = Noms[1][k];
+  return noms;
+}
+
+void Partie::ChangerImage(P_char* noms, int k) {
+  if (!noms || k < 0 || k >= 10) return;
+  Noms[0][k] = noms[0];
+  Noms[1][k] = noms[1];
+  Image[0][k] = AllouerImage(Noms[0][k].retournertexte(), 0, false);
+  Image[1][k] = AllouerImage(Noms[1][k].retournertexte(), 0, false, false);
+  Image[2][k] = AllouerImage(Noms[0][k].retournertexte(), 1, false);
+  Image[3][k] = AllouerImage(Noms[1][k].retournertexte(), 1, false, false);
+  if (nb_frame == k) nb_frame = static_cast<uint8_t>(k + 1);
+  if (k == 0 && Image[0][0]) {
+    dm_image.w = static_cast<Uint16>(Image[0][0]->w);
+    dm_image.h = static_cast<Uint16>(Image[0][0]->h);
+  }
+}
+
+char* RepertoiresPersos[11][20] = {{const_cast<char*>("Aucun")}};
+
+void RemplirRepertoiresPersos() {
+  static bool fait = false;
+  if (fait) return;
+  fait = true;
+  static const char* const Dossiers[11] = {"/Bas-1/", "/Bas-2/", "/Bas-3/",    "/Haut-1/", "/Haut-2/", "/Poches/",
+                                           "/Cou/",   "/Lunettes/", "/Cheveux/", "/Yeux/",  "/Casque/"};
+  static const struct {
+    int etat;
+    const char* dossier;
+  } Actions[] = {{0, "run"}, {8, "discret"}, {7, "die"}, {4, "saut"}, {5, "saut"}, {14, "ejecte"}, {15, "couche"}};
+  for (int i = 0; i < 11; ++i)
+    for (const auto& a : Actions) RepertoiresPersos[i][a.etat] = constconcatenation(Dossiers[i], a.dossier);
+}
