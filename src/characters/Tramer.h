@@ -1,7 +1,8 @@
 #pragma once
-// The soldier: hero, allies and enemies. What the world, the scenery and the
-// frame pass read of it is declared here; creation from a character file,
-// control, AI, damage and drawing build on these fields.
+// The soldier: hero, allies and enemies. Creation, arming, registries and
+// the map reset are in Tramer.cpp; hits, death and respawn in
+// Tramer_degats.cpp; the action step and pick-up in Tramer_controle.cpp; the
+// AI in Tramer_IA.cpp; drawing in Tramer_dessin.cpp.
 #include "battle/Perso.h"
 #include "engine/Constantes.h"
 #include "engine/Mapping.h"

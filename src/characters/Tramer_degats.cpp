@@ -76,7 +76,11 @@ void Tramer::recevoirdegats(int16_t degats, Mapping* ATK, int16_t, double, int16
   }
 
   if (ATK) directionE = ATK->direction;
-  if (Tramer* e = ennemi_le_plus_proche()) direction = calcul_distance_x(e) < 0 ? GAUCHE : DROITE;
+  if constexpr (early) {
+    if (ATK) direction = calcul_distance_x(ATK) < 0 ? GAUCHE : DROITE;
+  } else if (Tramer* e = ennemi_le_plus_proche()) {
+    direction = calcul_distance_x(e) < 0 ? GAUCHE : DROITE;
+  }
   En_mouvement = false;
 }
 
@@ -104,11 +108,13 @@ Tramer* Tramer::ennemi_le_plus_proche() {
 }
 
 Mapping* Tramer::lieu_de_reapparition() {
-  if (cc* p = ReleverCCLePlusProche_x(this, camp)) return p;
+  if constexpr (!early)
+    if (cc* p = ReleverCCLePlusProche_x(this, camp)) return p;
   return ReleverCCLePlusProche(this, camp);
 }
 
 void Tramer::reapparaitre2() {
+  if constexpr (early) limite[0] = limite[1] = 0;  // no rate limit there
   if (TLimites.cycle(15000) == 3) {
     limite[0] = limite[1] = 0;
     TLimites.remise_a_zero();
@@ -124,7 +130,7 @@ void Tramer::reapparaitre2() {
 
 void Tramer::reapparaitrehero() {
   if (!camp_valide(camp)) return;
-  if (relever_nb_persos(camp) < general::effectifs_map[camp]) {
+  if (early || relever_nb_persos(camp) < general::effectifs_map[camp]) {
     Mapping* lieu = lieu_de_reapparition();
     if (!lieu) return;
     position = lieu->position;
