@@ -1,7 +1,9 @@
 #pragma once
-// The soldier: hero, allies and enemies. What the world, the scenery and the
-// frame pass read of it is declared here; creation from a character file,
-// control, AI, damage and drawing build on these fields.
+// The soldier: hero, allies and enemies. Creation, arming, registries and
+// the map reset are in Tramer.cpp; hits, death and respawn in
+// Tramer_degats.cpp; the action step and pick-up in Tramer_controle.cpp; the
+// AI in Tramer_IA.cpp; drawing in Tramer_dessin.cpp.
+#include "battle/Perso.h"
 #include "engine/Constantes.h"
 #include "engine/Mapping.h"
 #include "engine/Partie.h"
@@ -55,10 +57,63 @@ int classe_posture(int action);
 
 class Tramer : public Mapping {
  public:
-  // A bare soldier with the creation defaults; the character-file
-  // construction fills in the rest.
+  // A bare soldier with the creation defaults, listed nowhere: for tests and
+  // for code that fills in the rest itself.
   Tramer();
+  // A soldier of the character file `nom` whose record is `perso`; the hero
+  // is armed with the player's choices.
+  Tramer(P_char nom, Perso perso, bool hero);
+  // A reinforcement clone of `perso`: same looks and weapons, joins no squad
+  // and no registry.
+  explicit Tramer(Tramer* perso);
   ~Tramer() override;
+
+  // The only way soldiers are made from character files; null when the
+  // registry is full.
+  static Tramer* AllouerPerso(const char* nom, bool hero);
+  static void DesallouerPerso(int id);
+  // Adds a clone to the reinforcements; false when they are full.
+  static bool AjouterRenfort(Tramer* t);
+
+  void Initialiser(bool hero);
+  void InitialiserTimers();
+  void retirer_aura();
+
+  // Damage, death and respawn.
+  void reapparaitre2();
+  void reapparaitrehero();
+
+  int nature_mvt() const { return classe_posture(action); }
+  bool get_etre_discret() const;
+
+  // World object operations.
+  void comportement() override;
+  void bliting() override;
+  void blit_only() override;
+  void Init2() override { pos_depart = position; }
+  void set_cible(SDL_Rect r) override { cible = r; }
+  int relever_decalage_y() override;
+  int get_vie_restante() override { return stats.pv_restants; }
+  int get_id() override { return id; }
+  void set_objectif(Mapping* o) override { Objectif = o; }
+  Mapping* get_objectif() override { return Objectif; }
+  bool possibilite_avoir_objectif() override { return true; }
+  void crever() override {}
+  void evenementie_incontinue() override {}
+  void interragir(Mapping*) override {}
+  void be_objectif(int, int) override { reapparaitre = false; }
+  void recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, double angle, int16_t decalage_y) override;
+  void supblit() override {}
+  bool get_conducteur() override { return conducteur; }
+
+  // Soldier operations.
+  virtual void set_action(int16_t a) { action = a; }
+  virtual void interraction();
+  virtual void interraction2();
+  virtual bool get_be_objectif() { return !reapparaitre; }
+  // One action step: input 1 reads the player's keys, 0 follows the AI's settings.
+  virtual void evenement_hero(int entree, bool ia);
+  virtual bool collision() { return true; }
 
   bool clone = false;
   int32_t* P_aura = nullptr;
@@ -103,6 +158,7 @@ class Tramer : public Mapping {
   int16_t classe = NORMAL;
   int16_t directionE = 0;
   int32_t escouade_en_cours = 0;
+  Perso description;
   int16_t saut = 0;
   Partie* Habits[20][11] = {};
   Partie* Bras[2][5] = {};
@@ -115,16 +171,46 @@ class Tramer : public Mapping {
 
   static constexpr int NB_MAX_PERSOS = 200;
   static constexpr int NB_MAX_RENFORTS = 20;
+  static constexpr int NB_ESCOUADES = 11;
+  static constexpr int TAILLE_ESCOUADE = 10;
   static Tramer* Persos[NB_MAX_PERSOS];
   static int32_t nb_persos;
   static Tramer* Hero;
-  static Tramer* Escouade[2][11][10];
-  static int32_t effectif_escouades[2][11];
+  static Tramer* Escouade[2][NB_ESCOUADES][TAILLE_ESCOUADE];
+  static int32_t effectif_escouades[2][NB_ESCOUADES];
   static int32_t nb_escouade[2];
-  static Mapping* ordre_escouades[2][11];
+  static Mapping* ordre_escouades[2][NB_ESCOUADES];
   static Tramer* Renforts[NB_MAX_RENFORTS];
   static int32_t nb_renfort;
   static int32_t limite[2];
   static Timing TLimites;
   static bool Fin;
+
+ private:
+  // Construction steps shared by the main and clone constructors.
+  void valeurs_de_depart(const Perso& perso);
+  void habiller();
+  void entrer_en_escouade(bool hero);
+  void liberer_armes();
+  void armer_ia();
+  void armer_hero();
+  // The nearest living soldier of another camp, or null.
+  Tramer* ennemi_le_plus_proche();
+  // The command centre of its camp where the soldier comes back, or null.
+  Mapping* lieu_de_reapparition();
+  void tomber_arme();
 };
+
+// Census of living soldiers.
+int relever_nb_allies();
+int relever_nb_ennemis();
+int relever_nb_persos(int camp);
+
+// Empties the world and every per-battle registry before a battle.
+void ReinitialiserMap();
+
+// True when the object's box overlaps the hero's (touching edges do not).
+bool CollisionavecHero(Mapping* h);
+// The player's soldier drops its main weapon for a copy of `ar`.
+void PrendreArme(Armes* ar);
+void ajouter_munition_hero(int nb);

@@ -131,16 +131,20 @@ void icone() {
 
 }  // namespace
 
+void RemplirRepertoiresPersos() {
+  static bool dossiers_faits = false;  // made once: soldiers keep pointers to them
+  if (dossiers_faits) return;
+  for (int i = 0; i < 11; ++i)
+    for (const Dossier& d : Dossiers) RepertoiresPersos[i][d.action] = constconcatenation(Nom_Elements[i], d.nom);
+  dossiers_faits = true;
+}
+
 bool initialisation() {
   manque = false;
   int decalages[2][3] = {{15, 37, 84}, {15, 37, 58}};
   for (int s = 0; s < 2; ++s)
     for (int k = 0; k < 3; ++k) general::decalages_y[s][k] = decalages[s][k];
-  static bool dossiers_faits = false;  // made once: soldiers keep pointers to them
-  if (!dossiers_faits)
-    for (int i = 0; i < 11; ++i)
-      for (const Dossier& d : Dossiers) RepertoiresPersos[i][d.action] = constconcatenation(Nom_Elements[i], d.nom);
-  dossiers_faits = true;
+  RemplirRepertoiresPersos();
   if constexpr (early)
     for (int k = 0; k < 6; ++k) general::Tirs[3][k] = general::Flammes[3][k] = nullptr;
 

@@ -7,6 +7,8 @@
 // Folder of each clothing part's animation by action, relative to a set's
 // folder ("/Haut-1/run"); entries no action uses stay null.
 extern char* RepertoiresPersos[11][20];
+// Fills the folders once; later calls keep the first texts.
+void RemplirRepertoiresPersos();
 
 // False, after saying on stderr what is missing, when the window, the font or
 // a frame set every soldier needs could not be opened: nothing can run then.

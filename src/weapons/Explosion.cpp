@@ -9,6 +9,8 @@
 
 Explosion::Explosion(P_char dossier, SDL_Rect point, int d) {
   camp = NUL;
+  // A soldier it knocks down slides this way.
+  direction = DROITE;
   // The blast is heard from where it happens.
   position = point;
   Jouer_son(general::explosion, calculer_volume(Mapping::centre_scrolling));

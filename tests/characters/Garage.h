@@ -24,12 +24,14 @@ class Soldat : public Tramer {
     TramePrincipale = Rect(0, 0, 40, 100);
     camp = c;
     vie = 100;
+    stats = caracteristiques(100, 100, 10, 2);  // a soldier's life is its record's
     physique = true;
   }
   void recevoirdegats(int16_t d, Mapping* source, int16_t, double, int16_t) override {
     degats.push_back(d);
     sources.push_back(source);
     vie = static_cast<int16_t>(vie - d);
+    stats.pv_restants -= d;
     if (vie <= 0) vivant = false;
   }
   std::vector<int> degats;
