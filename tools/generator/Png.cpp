@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include <zlib.h>
+
 namespace Png {
 namespace {
 
@@ -38,27 +40,12 @@ void morceau(std::vector<uint8_t>& out, const char* type, const std::vector<uint
   be32(out, crc(out.data() + debut, out.size() - debut) ^ 0xFFFFFFFFu);
 }
 
-std::vector<uint8_t> zlib_stocke(const std::vector<uint8_t>& brut) {
-  std::vector<uint8_t> z = {0x78, 0x01};
-  size_t pos = 0;
-  do {
-    size_t n = brut.size() - pos;
-    if (n > 65535) n = 65535;
-    bool dernier = pos + n == brut.size();
-    z.push_back(dernier ? 1 : 0);
-    z.push_back(n & 0xFF);
-    z.push_back(n >> 8);
-    z.push_back(~n & 0xFF);
-    z.push_back((~n >> 8) & 0xFF);
-    z.insert(z.end(), brut.begin() + pos, brut.begin() + pos + n);
-    pos += n;
-  } while (pos < brut.size());
-  uint32_t a = 1, b = 0;
-  for (uint8_t c : brut) {
-    a = (a + c) % 65521;
-    b = (b + a) % 65521;
-  }
-  be32(z, (b << 16) | a);
+// zlib at a fixed level: the same picture always gives the same bytes.
+std::vector<uint8_t> zlib_comprime(const std::vector<uint8_t>& brut) {
+  uLongf taille = compressBound(static_cast<uLong>(brut.size()));
+  std::vector<uint8_t> z(taille);
+  if (compress2(z.data(), &taille, brut.data(), static_cast<uLong>(brut.size()), 6) != Z_OK) return {};
+  z.resize(taille);
   return z;
 }
 
@@ -104,7 +91,9 @@ bool ecrire(const std::string& chemin, SDL_Surface* s, bool alpha) {
   ihdr.push_back(0);
   ihdr.push_back(0);
   morceau(out, "IHDR", ihdr);
-  morceau(out, "IDAT", zlib_stocke(brut));
+  std::vector<uint8_t> idat = zlib_comprime(brut);
+  if (idat.empty()) return false;
+  morceau(out, "IDAT", idat);
   morceau(out, "IEND", {});
 
   FILE* f = std::fopen(chemin.c_str(), "wb");

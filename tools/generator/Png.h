@@ -1,6 +1,5 @@
 #pragma once
-// A small PNG writer (stored deflate blocks: no compression library needed,
-// and the same picture always gives the same bytes).
+// A small PNG writer over zlib; the same picture always gives the same bytes.
 #include <SDL.h>
 
 #include <string>
