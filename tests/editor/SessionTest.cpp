@@ -242,6 +242,7 @@ TEST_F(Session, AMapBuiltWithTheMouseIsSavedReadBackAndItsCharacterDressedAndSav
     infiltration = general::infiltration;
     fond = general::nom_fond.retournertexte();
     general::vie_perso = 65530;
+    general::camp_perso = 1;
     pousser_touche(SDLK_RETURN);  // the hand-over
   });
   s.puis(10, [] {
@@ -313,4 +314,48 @@ TEST_F(Session, AMapBuiltWithTheMouseIsSavedReadBackAndItsCharacterDressedAndSav
   EXPECT_FALSE(p.camp_perso);
   EXPECT_EQ(p.vie_perso, VALEUR_PERSO_MAX - 10);
   EXPECT_EQ(p.Wex, wex + 20);
+}
+
+TEST_F(Session, RefusedNamesAreAskedAgainAndAFailedSaveKeepsTheItemsAndTheEditor) {
+  fs::create_directory("AucunBloque.map");  // nothing can be renamed over it
+  Script s;
+  ouvrir(s, "/../x");
+  s.puis(10, [] {
+    EXPECT_EQ(general::nom_map.retournertexte(), std::string("map")) << "the refused name was not taken";
+    taper("Bloque");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(10, [] {});  // the editor's action timer starts with it
+  cliquer(s, 400, 300);
+  s.puis(PAUSE, [] {
+    EXPECT_STREQ(general::nom_map.retournertexte(), "AucunBloque");
+    EXPECT_EQ(compter(DIVERS), 1);
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(5, [] {
+    EXPECT_EQ(compter(DIVERS), 1) << "the items stay when the map could not be saved";
+    EXPECT_TRUE(texte_a("Sauvegarde impossible : AucunBloque.map", LARGEUR_PALETTE + 10, 272));
+    fs::remove("AucunBloque.map");
+  });
+  s.puis(PAUSE, [] { pousser_touche(SDLK_RETURN); });  // now it saves and hands over
+  s.puis(10, [] {
+    EXPECT_TRUE(fs::is_regular_file("AucunBloque.map"));
+    taper("/../x");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(10, [] {
+    taper("2");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(5, [] { pousser_touche(SDLK_RETURN); });  // the sex prompt
+  s.puis(10, [] {
+    EXPECT_STREQ(general::nom_perso.retournertexte(), "Soldat2");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.fermer(20);
+  EXPECT_EQ(s.lancer(), 0);
+  EXPECT_TRUE(s.fini());
+  EXPECT_TRUE(fs::is_regular_file("Soldat2"));
+  EXPECT_FALSE(fs::exists("x"));
+  EXPECT_FALSE(fs::exists("Soldat/../x"));
 }
