@@ -1,10 +1,11 @@
 #include "battle/FichierMap.h"
-#include "engine/Saisie.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "battle/Perso.h"
+#include "editor/NomFichier.h"
 #include "editor/Reference.h"
 #include "engine/Constantes.h"
 
@@ -96,6 +97,12 @@ bool placer(const Enregistrement& e) {
 
 bool SauvegarderMap() {
   std::string nom = nom_fichier();
+  // The typed map name becomes a path: it may not leave the folder nor
+  // take the place of one of the game's own files.
+  if (!nom_perso_acceptable(general::nom_map.retournertexte())) {
+    std::fprintf(stderr, "map \"%s\" not written: not a plain map name\n", nom.c_str());
+    return false;
+  }
   EcritureSure sortie(nom.c_str());
   FILE* f = sortie.flux();
   if (!f) {
@@ -172,22 +179,11 @@ void LireMap() {
   std::fclose(f);
 }
 
-namespace {
-// The text prompt belongs to the modal entry screens; until they exist the
-// editor keeps the current map name.
-P_char demander_nom_map() {
-  char* t = relever_texte("Veuillez relevez le nom de la nouvelle map", "Nouvelle_map");
-  P_char nom(t);
-  delete[] t;
-  return nom;
-}
-}  // namespace
-
 void CreerMap() {
   std::memset(Touches, 0, sizeof Touches);
   std::memset(Souris, 0, sizeof Souris);
   DesallouerMap();
-  P_char nom = demander_nom_map();
+  P_char nom = relever_nom("Veuillez relevez le nom de la nouvelle map", "Nouvelle_map");
   general::nom_map = nom;
   std::memset(Touches, 0, sizeof Touches);
   LireMap();

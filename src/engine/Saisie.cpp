@@ -7,23 +7,24 @@
 #include "engine/Constantes.h"
 #include "engine/ecriture_dynamique.h"
 
-namespace {
-
 // Printable ASCII and the Latin-1 letters; no control character (Escape
 // included) may reach a file name.
 bool imprimable(Uint16 c) { return (c >= 32 && c < 127) || (c >= 160 && c <= 255); }
 
-void ajouter_caractere(P_char& texte, Uint16 c) {
+bool ajouter_caractere(P_char& texte, Uint16 c) {
   const char* t = texte.retournertexte();
   size_t n = t ? std::strlen(t) : 0;
-  if (!imprimable(c) || n >= static_cast<size_t>(TEXTE_SAISI_MAX)) return;
+  if (!imprimable(c) || n >= static_cast<size_t>(TEXTE_SAISI_MAX)) return false;
   char* nouveau = new char[n + 2];
   if (n) std::memcpy(nouveau, t, n);
   nouveau[n] = static_cast<char>(c);
   nouveau[n + 1] = '\0';
   texte = nouveau;
   delete[] nouveau;
+  return true;
 }
+
+namespace {
 
 char* copie(const char* t) {
   if (!t) t = "";

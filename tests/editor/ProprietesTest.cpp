@@ -1,0 +1,74 @@
+// The two properties dialogs keep typed texts printable and short, and
+// numbers inside what their fields hold.
+#include <climits>
+#include <string>
+
+#include "Banc.h"
+#include "editor/CreerPerso.h"
+#include "editor/ProprieteMap.h"
+#include "engine/Constantes.h"
+
+namespace {
+
+class Proprietes : public Banc {
+ protected:
+  void SetUp() override {
+    Banc::SetUp();
+    general::continuer = true;
+    general::event = SDL_Event{};
+  }
+  void TearDown() override {
+    Horloge::crochet_image(nullptr);
+    Banc::TearDown();
+  }
+  // Runs a dialog; each frame the hook pushes the next key, then Return.
+  template <class F>
+  void lancer(F dialogue, std::vector<std::pair<SDLKey, Uint16>> touches) {
+    int image = 0;
+    size_t i = 0;
+    Horloge::crochet_image([&] {
+      if (++image % 12 != 0) return;
+      if (i < touches.size()) {
+        pousser_touche(touches[i].first, touches[i].second);
+        ++i;
+      } else if (image < 2000) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = SDLK_RETURN;
+        SDL_PushEvent(&e);
+      } else {
+        general::continuer = false;
+      }
+    });
+    dialogue();
+    Horloge::crochet_image(nullptr);
+  }
+};
+
+}  // namespace
+
+TEST_F(Proprietes, MapTextsTakePrintableCharactersUpToTheLimitAndNumbersNeverOverflow) {
+  general::nom_fond = std::string(254, 'f').c_str();
+  general::effectifs_map[0] = INT32_MAX / 10;
+  general::temps_map = 0;
+  lancer(proprietemap, {{SDLK_a, 'a'}, {SDLK_b, 'b'}, {SDLK_ESCAPE, 27}, {SDLK_DOWN, 0},
+                        {SDLK_9, '9'}, {SDLK_RIGHT, 0}, {SDLK_UP, 0}, {SDLK_UP, 0}, {SDLK_LEFT, 0}});
+  EXPECT_EQ(std::string(general::nom_fond.retournertexte()), std::string(254, 'f') + "a");
+  EXPECT_EQ(general::effectifs_map[0], INT32_MAX / 10 + 1) << "a digit past the limit is refused";
+  EXPECT_EQ(general::temps_map, 0) << "the time limit does not go below 0";
+  EXPECT_TRUE(general::continuer);
+}
+
+TEST_F(Proprietes, CharacterLifeAndWexStayWithinTheirSixteenBits) {
+  general::vie_perso = 70000;  // more than the file holds
+  general::Wex = 5;
+  general::nom_perso = "Garde";
+  general::armeprincipale = 11;
+  lancer(proprieteperso, {{SDLK_RIGHT, 0}, {SDLK_UP, 0}, {SDLK_UP, 0}, {SDLK_UP, 0}, {SDLK_UP, 0},
+                          {SDLK_RIGHT, 0}, {SDLK_DOWN, 0}, {SDLK_LEFT, 0}});
+  EXPECT_EQ(general::armeprincipale, 0) << "past the last weapon comes the first";
+  EXPECT_EQ(general::vie_perso, VALEUR_PERSO_MAX);
+  EXPECT_EQ(general::Wex, 5) << "Left stops above 0";
+  EXPECT_STREQ(nom_arme_principale(-1), "");
+  EXPECT_STREQ(nom_arme_principale(12), "");
+}
