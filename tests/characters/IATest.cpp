@@ -352,6 +352,9 @@ TEST_F(IA, CopyingSoldierEndsItsPostureWalkWithAHeavyWeapon) {
 }
 
 TEST_F(IA, NobodyKeepsPointingAtARetiredClone) {
+  // A clone still searching after a minute is retired alive, so nobody's AI
+  // has dropped it first.
+  general::infiltration = 1;
   Eclaireur* s = recrue("S", 1, 0, 0);
   auto* clone = new Tramer(static_cast<Tramer*>(s));
   clone->Tas = true;
@@ -368,9 +371,9 @@ TEST_F(IA, NobodyKeepsPointingAtARetiredClone) {
   v->nb_passager = 2;
   v->Objectif = clone;
 
-  clone->vivant = false;
-  clone->evenementie.remise_a_zero();
-  Horloge::avancer(2001);
+  clone->statut = 3;
+  clone->DureeStatut.remise_a_zero();
+  Horloge::avancer(60001);
   BlitingMapping();
   ASSERT_EQ(Tramer::nb_renfort, 1);
   EXPECT_EQ(Tramer::Renforts[0], autre);
@@ -385,6 +388,82 @@ TEST_F(IA, NobodyKeepsPointingAtARetiredClone) {
   s->comportement();
   autre->comportement();
   BlitingMapping();
+}
+
+TEST_F(IA, AuraDrainsWhileActiveRefillsOtherwiseAndLifeRegenerates) {
+  Eclaireur* t = recrue("T", 1, 0, 0);
+  int32_t force = 50;
+  t->P_aura = &force;
+  t->before_aura = 7;
+  t->aura = 3;
+  t->aura_activee = true;
+  t->stats.pv_restants = 85;
+  Horloge::avancer(1001);
+  t->comportement();
+  EXPECT_EQ(t->aura, 1);
+  EXPECT_EQ(t->stats.pv_restants, 95);
+  Horloge::avancer(1001);
+  t->comportement();
+  EXPECT_EQ(t->aura, 0);
+  EXPECT_FALSE(t->aura_activee);
+  EXPECT_EQ(force, 7);
+  EXPECT_EQ(t->stats.pv_restants, 100);
+  Horloge::avancer(1001);
+  t->comportement();
+  EXPECT_EQ(t->aura, 1);
+  t->aura = 100;
+  Horloge::avancer(1001);
+  t->comportement();
+  EXPECT_EQ(t->aura, 100);
+}
+
+TEST_F(IA, KnockedDownGuardSearchesFiveSecondsButACloneNeverCalms) {
+  general::infiltration = 1;
+  Eclaireur* g = recrue("Garde", 1, 0, 0);
+  recrue("Loin", 0, -5000, 0);
+  g->action = ETRE_EJECTE;
+  g->comportement();
+  ASSERT_EQ(g->statut, 3);
+  g->action = COURIR;
+  Horloge::avancer(5000);
+  g->comportement();
+  EXPECT_EQ(g->statut, 3);
+  Horloge::avancer(1);
+  g->comportement();
+  EXPECT_EQ(g->statut, 0);
+
+  auto* c = new Tramer(static_cast<Tramer*>(g));
+  c->Tas = true;
+  c->clone = true;
+  c->statut = 3;
+  Horloge::avancer(10000);
+  c->comportement();
+  EXPECT_EQ(c->statut, 3);
+}
+
+TEST_F(IA, DriverMakesForTheNearestFreeVehicleAndBoardsItAlongside) {
+  Eclaireur* d = recrue("Chauffeur", 1, 1000, 0, 2);
+  ASSERT_EQ(d->classe, CONDUCTEUR);
+  recrue("Loin", 0, 5000, 2000);
+  Vehicule* v = new VehiculeTerrestre(P_char("Vehicules/Terrestres/rider/"), Rect(200, 0, 0, 0));
+  ASSERT_FALSE(v->refuse());
+  jouer(d, 10);
+  EXPECT_EQ(d->comportement_actuel, REJOINDRE_VEHICULE);
+  EXPECT_EQ(d->direction, GAUCHE);
+  EXPECT_EQ(d->pas.back().entree, 0);
+
+  d->position.x = static_cast<Sint16>(v->position.x + v->TramePrincipale.w / 2 - 70 + 150);
+  Horloge::avancer(501);
+  d->comportement();
+  EXPECT_EQ(v->nb_passager, 1);
+  EXPECT_EQ(v->passagers[0], d);
+  EXPECT_EQ(v->camp, ENNEMI);
+
+  // A full vehicle is no use: another driver fights instead.
+  v->nb_passager_possible = 1;
+  Eclaireur* d2 = recrue("Chauffeur2", 1, 2000, 0, 2);
+  jouer(d2, 10);
+  EXPECT_EQ(d2->comportement_actuel, ATTAQUER_ENNEMI);
 }
 
 }  // namespace
