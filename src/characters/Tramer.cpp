@@ -259,8 +259,10 @@ Tramer::~Tramer() {
     if (Persos[i] == this) Persos[i] = nullptr;
     if (Persos[i] && Persos[i]->Objectif == this) Persos[i]->Objectif = nullptr;
   }
-  for (Tramer*& r : Renforts)
+  for (Tramer*& r : Renforts) {
     if (r == this) r = nullptr;
+    if (r && r->Objectif == this) r->Objectif = nullptr;
+  }
   for (int c = 0; c < 2; ++c)
     for (int e = 0; e < NB_ESCOUADES; ++e) {
       if (ordre_escouades[c][e] == this) ordre_escouades[c][e] = nullptr;

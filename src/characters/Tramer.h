@@ -115,6 +115,19 @@ class Tramer : public Mapping {
   virtual void evenement_hero(int entree, bool ia);
   virtual bool collision() { return true; }
 
+  // The AI (Tramer_IA.cpp).
+  void Attaque();
+  void Attaquer_Ennemi();
+  void Effectuer_Ronde(SDL_Rect centre);
+  void Accomplir_Objectif();
+  void Aucun();
+  Tramer* ReleverEnnemiLePlusProche();
+  Tramer* ReleverEnnemiLePlusProcheVisible();
+  Tramer* ReleverAllieLePlusProcheVisible();
+  short vue();
+  bool get_cacher();
+  void cogner();
+
   bool clone = false;
   int32_t* P_aura = nullptr;
   int32_t before_aura = 0;

@@ -155,6 +155,7 @@ TEST_F(Passe, CameraCentresOnItsObjectAndNeverShowsBelowTheGround) {
 TEST_F(Passe, ScopeAimClampsToHalfTheScopeAndOverlaysIt) {
   auto* hero = new Tramer();
   Tramer::Hero = hero;
+  hero->classe = HERO;  // the player's aim is the player's: no AI moves it
   hero->action = VISER;
   hero->cible = Rect(300, 400, 0, 0);
   BlitingMapping();
@@ -180,6 +181,9 @@ TEST_F(Passe, FinishedReinforcementsAreRetiredAfterTheirDelay) {
   permission->DureeStatut.remise_a_zero();
   permission->DureeStatut.en_cours = true;
   actif->statut = 1;
+  // Enemy clones of an infiltration map: only there does the searching state last.
+  general::infiltration = 1;
+  for (Tramer* t : {mort, permission, actif}) t->camp = ENNEMI, t->clone = true;
   Tramer::Renforts[0] = mort;
   Tramer::Renforts[1] = permission;
   Tramer::Renforts[2] = actif;
@@ -198,6 +202,7 @@ TEST_F(Passe, FinishedReinforcementsAreRetiredAfterTheirDelay) {
   EXPECT_EQ(Tramer::Renforts[0], actif);
   Tramer::nb_renfort = 0;
   delete actif;
+  general::infiltration = 0;
 }
 
 TEST_F(Passe, TeardownFreesEveryHeapOwnedObjectAndTellsTheRestToDie) {
