@@ -454,8 +454,9 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     arme->set_camp(camp);
     const short avant = arme->get_charge_actuelle();
     arme->Tirer(M, false, true, angle, action == TIRER_VISER, false);
-    // Recoil only when a round actually left.
-    if (arme->get_charge_actuelle() != avant) {
+    // Recoil only when a round left: a reload finishing in this call raises
+    // the count and must not kick the aim.
+    if (arme->get_charge_actuelle() < avant) {
       const int signe = Horloge::hasard() % 2 ? 1 : -1;
       const Sint16 y = court16(cible.y + signe * arme->get_force() * 0.7);
       if (classe == HERO && action != TIRER_VISER) Horloge::deplacer_souris(cible.x, y);
