@@ -126,7 +126,17 @@ class Tramer : public Mapping {
   Tramer* ReleverAllieLePlusProcheVisible();
   short vue();
   bool get_cacher();
+
+  // Movement probes and action starters of the action step.
+  int p_collision(bool even, int32_t ignorer) override;
+  short Esca_collision();
+  void sauter();
+  void tirer();
+  void tirer2();
   void cogner();
+  void projeter();
+  void cogner2();
+  bool viser() const { return action != COGNER && action != PROJETER && action != MORT; }
 
   bool clone = false;
   int32_t* P_aura = nullptr;
@@ -224,6 +234,8 @@ void ReinitialiserMap();
 
 // True when the object's box overlaps the hero's (touching edges do not).
 bool CollisionavecHero(Mapping* h);
+// Rotates a weapon set: takes inv[0], shifts the rest down and stores `old` last.
+Armes* changerdarme(Armes* old, Armes** inv, int taille);
 // The player's soldier drops its main weapon for a copy of `ar`.
 void PrendreArme(Armes* ar);
 void ajouter_munition_hero(int nb);

@@ -115,16 +115,6 @@ short Tramer::vue() {
 
 bool Tramer::get_cacher() { return nature_mvt() == 1 && cacher && !En_mouvement; }
 
-void Tramer::cogner() {
-  if (action == COGNER2 || action == COGNER || action == TOMBER || action == SAUTER || action == PROJETER) return;
-  action = COGNER;
-  frequenceTemp = frequence;
-  bras_en_cours = POING;
-  frequence = 200;
-  cycle.remise_a_zero();
-  diffusion = 0;
-}
-
 // ---- Scans ----
 
 Tramer* Tramer::ReleverEnnemiLePlusProche() {
@@ -243,7 +233,7 @@ void renforts(Tramer* t) {
 }
 
 // The aim creeps 10 px a frame toward the line through the enemy.
-void viser(Tramer* t) {
+void rapprocher_visee(Tramer* t) {
   const int cx = centre_x(t), cy = centre_y(t);
   if (!(t->ArmePrincipale && t->ArmePrincipale->snipe))
     t->cible.x = static_cast<Sint16>(t->direction == DROITE ? cx + 200 : cx - 200);
@@ -403,7 +393,7 @@ void Tramer::comportement() {
     else if (classe != HERO && comportement_actuel != COPIER_JOUEUR)
       comportement_actuel = ACCOMPLIR_OBJECTIF;
   }
-  if (classe != HERO) viser(this);
+  if (classe != HERO) rapprocher_visee(this);
   En_mouvement = true;
   choisir_mode(this);
   executer_mode(this);

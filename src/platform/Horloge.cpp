@@ -9,6 +9,7 @@ bool virtuelle = false;
 Uint32 maintenant = 0;
 Crochet crochet;
 Uint32 compteur_images = 0;
+SDL_Rect souris = {0, 0, 0, 0};
 // The virtual random source is seeded so a test replays the same battle.
 std::minstd_rand generateur(1);
 }  // namespace
@@ -44,9 +45,22 @@ int flip(SDL_Surface* ecran) {
   return r;
 }
 
+void deplacer_souris(int x, int y) {
+  // SDL takes unsigned screen coordinates: a point above or left of the
+  // window goes to its edge rather than wrapping to the far side.
+  const Uint16 ux = static_cast<Uint16>(x < 0 ? 0 : x > 65535 ? 65535 : x);
+  const Uint16 uy = static_cast<Uint16>(y < 0 ? 0 : y > 65535 ? 65535 : y);
+  souris.x = static_cast<Sint16>(ux);
+  souris.y = static_cast<Sint16>(uy);
+  souris.w = static_cast<Uint16>(souris.w + 1);
+  if (!virtuelle) SDL_WarpMouse(ux, uy);
+}
+SDL_Rect derniere_souris() { return souris; }
+
 void utiliser_horloge_virtuelle(bool oui) {
   virtuelle = oui;
   maintenant = 0;
+  souris = {0, 0, 0, 0};
   generateur.seed(1);
 }
 bool horloge_virtuelle() { return virtuelle; }

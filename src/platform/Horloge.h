@@ -13,6 +13,10 @@ void attendre(Uint32 ms);       // sleep (or move the virtual clock on)
 int hasard();                   // 0 .. RAND_MAX, like rand()
 void graine(unsigned int g);    // seed the random source
 int flip(SDL_Surface* ecran);   // show the frame, then run the frame hook
+// Moves the mouse pointer (SDL_WarpMouse); under the virtual clock it is only
+// noted, so a test reads where the game put it.
+void deplacer_souris(int x, int y);
+SDL_Rect derniere_souris();     // last place asked, w = how many moves so far
 
 // Test seam: a virtual clock that only moves when asked to (attendre, flip).
 void utiliser_horloge_virtuelle(bool oui);

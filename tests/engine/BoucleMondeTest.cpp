@@ -153,9 +153,14 @@ TEST_F(Passe, CameraCentresOnItsObjectAndNeverShowsBelowTheGround) {
 }
 
 TEST_F(Passe, ScopeAimClampsToHalfTheScopeAndOverlaysIt) {
-  auto* hero = new Tramer();
+  // A hero frozen in its scope stance: only the pass itself moves the aim.
+  struct HeroFige : Tramer {
+    void comportement() override {}
+    void bliting() override {}
+  };
+  auto* hero = new HeroFige();
   Tramer::Hero = hero;
-  hero->classe = HERO;  // the player's aim is the player's: no AI moves it
+  hero->classe = HERO;
   hero->action = VISER;
   hero->cible = Rect(300, 400, 0, 0);
   BlitingMapping();

@@ -1,0 +1,263 @@
+#include "Pilote.h"
+#include "weapons/Aura.h"
+#include "weapons/Grenade.h"
+#include "weapons/Grenades.h"
+
+namespace {
+
+class Dessin : public Pilote {
+ protected:
+  // Pixels of one colour along a screen row.
+  static int pixels(int y, Uint8 r, Uint8 g, Uint8 b) {
+    int n = 0;
+    for (int x = 0; x < general::ecran->w; ++x) {
+      Uint8 R, G, B;
+      lire_rgb(general::ecran, x, y, R, G, B);
+      if (R == r && G == g && B == b) ++n;
+    }
+    return n;
+  }
+  static void effacer() { SDL_FillRect(general::ecran, nullptr, 0); }
+  // A computer soldier standing at (300, 300), aiming level to the right.
+  Tramer* ordi(int camp) {
+    Tramer* t = soldat(camp == ALLIE ? "Allie" : "Ennemi", camp, 300, 300);
+    t->action = COURIR;
+    t->cible = Rect(1300, 350, 0, 0);
+    return t;
+  }
+  // Pips of 10 px on the row through the life bar of a standing soldier at y 300.
+  int pips(Tramer* t, Uint8 r, Uint8 g, Uint8 b) {
+    effacer();
+    t->bliting();
+    return pixels(300 - 24 + 15 + 7, r, g, b) / 10;
+  }
+};
+
+TEST_F(Dessin, LifeBarShowsPipsInProportionAndAtLeastOneWhileAlive) {
+  Tramer* a = ordi(ALLIE);
+  EXPECT_EQ(pips(a, 60, 200, 60), 9);  // (100 - 6) / 10 pips in the bar
+  a->stats.pv_restants = 50;
+  EXPECT_EQ(pips(a, 60, 200, 60), 4);
+  a->stats.pv_restants = 1;
+  EXPECT_EQ(pips(a, 60, 200, 60), 1);
+  // A character file may say 0 for the maximum.
+  a->stats.pv_max = 0;
+  a->stats.pv_restants = 5;
+  EXPECT_EQ(pips(a, 60, 200, 60), 9);
+  a->stats.pv_max = 100;
+  a->stats.pv_restants = 400;
+  EXPECT_EQ(pips(a, 60, 200, 60), 9);
+
+  Tramer* e = ordi(ENNEMI);
+  a->affichage = false;
+  a->position.x = 2000;
+  EXPECT_EQ(pips(e, 210, 50, 50), 9);
+  e->classe = HERO;
+  EXPECT_EQ(pips(e, 210, 50, 50), 0);
+}
+
+TEST_F(Dessin, DeadComputerSoldierShowsTheDeadMarker) {
+  Tramer* a = ordi(ALLIE);
+  a->vivant = false;
+  a->action = MORT;
+  effacer();
+  a->bliting();
+  // Marker centred over the soldier, its bottom on the bar (bar raised by 84 - 24).
+  const int bas = 300 - 24 + 84;
+  Uint8 r, g, b;
+  lire_rgb(general::ecran, 300 + 70 - 6, bas - 10, r, g, b);
+  // Grey "mort", not the green "normal" (80, 200, 80).
+  EXPECT_NEAR(r, 90, 3);
+  EXPECT_NEAR(g, 90, 3);
+  EXPECT_NEAR(b, 90, 3);
+}
+
+TEST_F(Dessin, MeleeSwingHitsEveryEnemyInReachAndNoFriend) {
+  Tramer* t = hero(100);
+  Tramer* e1 = soldat("E1", ENNEMI, 200, SOL);
+  Tramer* e2 = soldat("E2", ENNEMI, 215, SOL);
+  Tramer* ami = soldat("Ami", ALLIE, 205, SOL);
+  Tramer* dos = soldat("Dos", ENNEMI, 0, SOL);  // behind the blade
+  Tramer* loin = soldat("Loin", ENNEMI, 700, SOL);
+  for (Tramer* s : {e1, e2, ami, dos, loin}) s->action = COURIR;
+  proteger_fini();
+  bouton(3) = true;
+  image(t);
+  bouton(3) = false;
+  EXPECT_EQ(t->action, COGNER);
+  EXPECT_EQ(t->bras_en_cours, POING);
+  for (int i = 0; i < 400 && t->action == COGNER; ++i) image(t);
+  EXPECT_EQ(t->action, COURIR);
+  EXPECT_EQ(t->bras_en_cours, t->ArmePrincipale->get_type());
+  EXPECT_LT(e1->stats.pv_restants, 100);
+  EXPECT_LT(e2->stats.pv_restants, 100);
+  EXPECT_EQ(ami->stats.pv_restants, 100);
+  EXPECT_EQ(dos->stats.pv_restants, 100);
+  EXPECT_EQ(loin->stats.pv_restants, 100);
+}
+
+TEST_F(Dessin, SwingEndsOnFrameFourOfTheWalk) {
+  Tramer* t = soldat("Sabreur", ALLIE, 300, SOL);
+  t->action = COURIR;
+  t->cogner();
+  for (int i = 0; i < 400 && t->action == COGNER; ++i) {
+    Horloge::avancer(10);
+    t->En_mouvement = true;
+    t->bliting();
+  }
+  EXPECT_EQ(t->action, COURIR);
+  EXPECT_EQ(t->diffusion, 4);
+  EXPECT_EQ(t->frequence, 100);
+}
+
+TEST_F(Dessin, EachThrowReleasesOneGrenadeAndAtMostOneASecond) {
+  Tramer* t = hero(300);
+  delete t->ArmeSecondaire;
+  t->ArmeSecondaire = new Grenade(P_char("Armes/Grenades/grenade.png"));
+  Horloge::avancer(1500);
+  bouton(3) = true;
+  image(t);
+  EXPECT_EQ(t->action, PROJETER);
+  for (int i = 0; i < 95; ++i) image(t);
+  EXPECT_EQ(objets<Grenades>().size(), 1u);
+  EXPECT_EQ(t->ArmeSecondaire->get_charge_actuelle(), Lancer::NB_ITEMS - 1);
+  for (int i = 0; i < 55; ++i) image(t);
+  EXPECT_EQ(objets<Grenades>().size(), 2u);
+  EXPECT_EQ(t->ArmeSecondaire->get_charge_actuelle(), Lancer::NB_ITEMS - 2);
+  // Thrown by the hero's camp.
+  EXPECT_EQ(objets<Grenades>().back()->camp, ALLIE);
+}
+
+TEST_F(Dessin, CyclingToAnAuraMidSwingDrawsWithinTheArmTables) {
+  Tramer* t = hero(300);
+  delete t->Inventaire2[1];
+  t->Inventaire2[1] = new Aura("Vitesse", VITESSE);
+  bouton(3) = true;
+  image(t);
+  bouton(3) = false;
+  ASSERT_EQ(t->action, COGNER);
+  touche(controles::C_ARMES) = true;
+  Horloge::avancer(260);
+  image(t);
+  Horloge::avancer(260);
+  image(t);
+  touche(controles::C_ARMES) = false;
+  ASSERT_EQ(t->ArmeSecondaire->get_type2(), 8);
+  for (int i = 0; i < 400 && t->action == COGNER; ++i) image(t);
+  EXPECT_EQ(t->action, COURIR);
+  // And the same through a throw.
+  t->projeter();
+  for (int i = 0; i < 100 && t->action == PROJETER; ++i) image(t);
+  EXPECT_EQ(t->action, COURIR);
+  t->blit_only();
+}
+
+TEST_F(Dessin, MissingArmSleeveAndSightPicturesDrawNothing) {
+  Tramer* t = hero(300);
+  Tramer* e = ordi(ENNEMI);
+  for (Tramer* s : {t, e}) {
+    for (int r = 0; r < 2; ++r)
+      for (int k = 0; k < NB_TYPE_BRAS; ++k) s->Bras[r][k] = s->VBras[r][k] = nullptr;
+    s->ArmePrincipale->viseur = nullptr;
+    for (Partie*& p : s->Corps) p = nullptr;
+  }
+  for (int a : {COURIR, TIRER_VISER, COGNER, PROJETER, MORT}) {
+    t->action = e->action = static_cast<int16_t>(a);
+    image(t);
+    e->bliting();
+    t->blit_only();
+  }
+  SUCCEED();
+}
+
+TEST_F(Dessin, StandingSoldierShowsTheLastFrameAndWalkingCyclesTheOthers) {
+  Tramer* t = ordi(ALLIE);
+  const int n = t->Corps[COURIR]->nb_frame;
+  t->En_mouvement = false;
+  t->bliting();
+  EXPECT_EQ(t->diffusion, n - 1);
+  t->En_mouvement = true;
+  int plus_haut = 0;
+  for (int i = 0; i < 300; ++i) {
+    Horloge::avancer(10);
+    t->bliting();
+    if (t->diffusion > plus_haut) plus_haut = t->diffusion;
+  }
+  EXPECT_EQ(plus_haut, n - 2);
+}
+
+TEST_F(Dessin, DeadSoldierRespawnsFromItsDrawingAfterFiveSeconds) {
+  centre(1000, 300, ENNEMI);
+  Tramer* e = ordi(ENNEMI);
+  e->vivant = false;
+  e->action = MORT;
+  e->evenementie.remise_a_zero();
+  Horloge::avancer(4990);
+  e->bliting();
+  EXPECT_FALSE(e->vivant);
+  Horloge::avancer(20);
+  e->bliting();
+  EXPECT_TRUE(e->vivant);
+  EXPECT_EQ(e->position.x, 1000);
+  EXPECT_EQ(e->position.y, 200);
+
+  // Not while the camp already has its numbers alive, nor for a map target.
+  e->vivant = false;
+  e->evenementie.remise_a_zero();
+  general::effectifs_map[ENNEMI] = relever_nb_persos(ENNEMI);
+  Horloge::avancer(5010);
+  e->bliting();
+  EXPECT_FALSE(e->vivant);
+  general::effectifs_map[ENNEMI] = 50;
+  e->reapparaitre = false;
+  e->bliting();
+  EXPECT_FALSE(e->vivant);
+  // The frozen screens never bring anyone back.
+  e->reapparaitre = true;
+  e->blit_only();
+  EXPECT_FALSE(e->vivant);
+  e->bliting();
+  EXPECT_TRUE(e->vivant);
+}
+
+TEST_F(Dessin, DeadHeroIsBroughtBackByItsOwnRuleFromTheDrawing) {
+  centre(800, 300, ALLIE);
+  Tramer* t = hero(300);
+  t->vivant = false;
+  t->action = MORT;
+  t->evenementie.remise_a_zero();
+  general::effectifs_map[ALLIE] = 0;
+  Horloge::avancer(5010);
+  t->bliting();
+  // The pool is spent and nobody is left: the hero stays down rather than crash.
+  EXPECT_FALSE(t->vivant);
+  general::effectifs_map[ALLIE] = 50;
+  t->bliting();
+  EXPECT_TRUE(t->vivant);
+  EXPECT_EQ(t->position.x, 800);
+}
+
+TEST_F(Dessin, FrozenDrawingChangesNoAnimationState) {
+  Tramer* t = soldat("Sabreur", ALLIE, 300, SOL);
+  Tramer* e = soldat("Cible", ENNEMI, 350, SOL);
+  proteger_fini();
+  t->action = COGNER;
+  t->diffusion = 6;
+  t->frequence = 200;
+  Horloge::avancer(1000);
+  t->blit_only();
+  EXPECT_EQ(t->action, COGNER);
+  EXPECT_EQ(t->diffusion, 6);
+  EXPECT_EQ(e->stats.pv_restants, 100);
+  t->bliting();
+  EXPECT_LT(e->stats.pv_restants, 100);
+}
+
+TEST_F(Dessin, FiringFromCrouchLastsOneFrame) {
+  Tramer* t = ordi(ALLIE);
+  t->action = TIRER_DISCRET;
+  t->bliting();
+  EXPECT_EQ(t->action, DISCRET);
+}
+
+}  // namespace
