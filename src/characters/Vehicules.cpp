@@ -552,7 +552,7 @@ void Vehicule::Tirs() {
           // The gun kicks the aim up or down at random.
           const int s = Horloge::hasard() % 2 ? 1 : -1;
           const int y = static_cast<int>(s * A->get_force() * 0.7 + cible.y);
-          if (hero) SDL_WarpMouse(static_cast<Uint16>(cible.x), static_cast<Uint16>(y < 0 ? 0 : y));
+          if (hero) Horloge::deplacer_souris(cible.x, y < 0 ? 0 : y);
           cible.y = static_cast<Sint16>(y);
         }
         break;
