@@ -72,6 +72,7 @@ class Bataille : public Banc {
     Horloge::crochet_image([this, limite] {
       ++images_;
       ++depuis_;
+      if (en_bataille() && general::debut_partie) ++departs_;
       if (images_ > limite || (etapes_.empty() && depuis_ > 200)) {
         SDL_Event e{};
         e.type = SDL_QUIT;
@@ -87,6 +88,8 @@ class Bataille : public Banc {
   }
   bool fini() const { return etapes_.empty(); }
   int images() const { return images_; }
+  // Battles started, seen from their first frame.
+  int departs() const { return departs_; }
 
   // A battle frame: the hero exists and the map is running.
   static bool en_bataille() { return Tramer::Hero && general::statut_jeu == 1; }
@@ -115,4 +118,5 @@ class Bataille : public Banc {
   std::deque<Etape> etapes_;
   int images_ = 0;
   int depuis_ = 0;
+  int departs_ = 0;
 };
