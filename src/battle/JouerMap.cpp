@@ -120,6 +120,12 @@ struct HUD {
   }
 };
 
+// Reinforcements are never fewer than the soldiers standing on the map.
+void relever_renforts() {
+  for (int c = 0; c < 2; ++c)
+    if (relever_nb_persos(c) > general::effectifs_map[c]) general::effectifs_map[c] = relever_nb_persos(c);
+}
+
 Tramer* creer_hero() {
   general::nom_perso = nom_fichier_hero(general::Choix_perso, general::perso_choisi).c_str();
   Tramer* hero = Tramer::AllouerPerso(general::nom_perso.retournertexte(), true);
@@ -244,6 +250,8 @@ int JouerMap(int mission, int map) {
       return 1;
     }
     JouerCinoche(general::nom_cine_debut_de_map.retournertexte());
+    // The early build counts the map's soldiers before its hero exists.
+    if constexpr (early) relever_renforts();
   }
   general::zoom = 1.0;
   general::dezoom = 0;
@@ -260,10 +268,7 @@ int JouerMap(int mission, int map) {
   HUD hud;
   hud.construire(hero);
   Fichiers::EcritureSure framerate("tests sur le framerate.txt");
-  if constexpr (!early) {
-    for (int c = 0; c < 2; ++c)
-      if (relever_nb_persos(c) > general::effectifs_map[c]) general::effectifs_map[c] = relever_nb_persos(c);
-  }
+  if constexpr (!early) relever_renforts();
   hud.ajouter(new Evenement_meteorologique(general::Meteorologie), 2);
   std::memset(Touches, 0, sizeof Touches);
   embarquer_au_depart();

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "Bataille.h"
+#include "CarteEssai.h"
 #include "Script.h"
 #include "battle/JouerMap.h"
 #include "battle/Sauvegarde.h"
@@ -141,6 +142,23 @@ TEST_F(Battle, HudAndReinforcementsStartFromWhatStandsOnTheMap) {
   accrocher();
   EXPECT_EQ(JouerMap(MISSION, PLAINE), 3);
   EXPECT_TRUE(vu);
+}
+
+TEST_F(Battle, ReinforcementsAreNeverFewerThanTheSoldiersOnTheMap) {
+  // Two allies and an enemy; the file gives 1 allied and 50 enemy reinforcements.
+  ecrire_fichier("Plaine.map", carte({{DIVERS, 1, 240, 272}, {ALLIES, 0, 300, 230}, {ALLIES, 0, 340, 230},
+                                      {ENNEMIS, 0, 600, 230}, {DIVERS, 5, 700, 230}, {DIVERS, 3, 200, 230}},
+                                     true, 1, 50));
+  int32_t allies = 0, ennemis = 0;
+  quand(en_bataille, [&] {
+    allies = general::effectifs_map[0];
+    ennemis = general::effectifs_map[1];
+    fermer();
+  });
+  accrocher();
+  EXPECT_EQ(JouerMap(MISSION, PLAINE), 3);
+  EXPECT_EQ(allies, 3) << "the hero counts";
+  EXPECT_EQ(ennemis, 50);
 }
 
 TEST(HeroChoice, MapSettingAndPlayersChoiceNameTheHeroFile) {

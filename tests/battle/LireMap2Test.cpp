@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Bataille.h"
+#include "CarteEssai.h"
 #include "battle/LireMap2.h"
 #include "characters/Vehicules.h"
 #include "editor/Objet_de_Reference.h"
@@ -15,44 +16,6 @@
 #include "engine/eau.h"
 
 namespace {
-
-struct Rec {
-  int type, numero, x, y, vie = 0;
-};
-
-void le32(std::string& s, int32_t v) {
-  for (int i = 0; i < 4; ++i) s += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
-}
-void txt(std::string& s, const std::string& t) {
-  s += static_cast<char>(t.size());
-  s += t;
-}
-
-// A map file as the editor writes it.
-std::string carte(const std::vector<Rec>& recs, bool complete = true) {
-  std::string s;
-  le32(s, static_cast<int32_t>(recs.size()));
-  for (const Rec& r : recs) {
-    s += static_cast<char>(r.type);
-    s += static_cast<char>(r.numero);
-    le32(s, r.x);
-    le32(s, r.y);
-    if (r.type == CIBLE) s += static_cast<char>(r.vie & 0xFF), s += static_cast<char>((r.vie >> 8) & 0xFF);
-  }
-  s += '\0';  // not an infiltration map
-  s += '\0';  // Korvan
-  le32(s, 12);
-  le32(s, 7);
-  txt(s, "fond2.png");
-  txt(s, "base.png");
-  if (complete) {
-    txt(s, "");
-    txt(s, "");
-    le32(s, 0);
-    txt(s, "Rien/");
-  }
-  return s;
-}
 
 constexpr int DEBUT = 1, FIN = 2, CC_ALLIE = 3, CC_NEUTRE = 4, CC_ENNEMI = 5, EAU = 7;
 
