@@ -257,12 +257,15 @@ int JouerMap(int mission, int map) {
   general::dezoom = 0;
   const std::string nom_fond = std::string("Fonds/") + (general::nom_fond.retournertexte() ? general::nom_fond.retournertexte() : "");
   const std::string nom_sol = std::string("Sol/") + (general::nom_sol.retournertexte() ? general::nom_sol.retournertexte() : "");
-  auto* fond = new Fond(nom_fond.c_str());
+  Mapping* fond = new Fond(nom_fond.c_str());
   fond->Tas = true;
-  auto* sol = new Sol(nom_sol.c_str());
+  garder_si_visible(fond);
+  Mapping* sol = new Sol(nom_sol.c_str());
   sol->Tas = true;
-  auto* ssol = new SSol(nom_sol.c_str());
+  if (!garder_si_visible(sol)) sol = nullptr;
+  Mapping* ssol = new SSol(nom_sol.c_str());
   ssol->Tas = true;
+  if (!garder_si_visible(ssol)) ssol = nullptr;
 
   Tramer* hero = creer_hero();
   HUD hud;
@@ -273,9 +276,9 @@ int JouerMap(int mission, int map) {
   std::memset(Touches, 0, sizeof Touches);
   embarquer_au_depart();
   Creer_Objectifs();
-  if (general::sous_marin && hero) {
-    sol->layer = ssol->layer = static_cast<Uint8>(hero->layer + 1);
-  }
+  if (general::sous_marin && hero)
+    for (Mapping* m : {sol, ssol})
+      if (m) m->layer = static_cast<Uint8>(hero->layer + 1);
   Boucle boucle;
   if constexpr (!early)
     for (int32_t i = 0; i < Mapping::dernier_objet && i < Mapping::NB_OBJETS; ++i)

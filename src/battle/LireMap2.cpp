@@ -24,6 +24,12 @@
 #include "engine/eau.h"
 #include "platform/Fichiers.h"
 
+bool garder_si_visible(Mapping* o) {
+  if (o && o->image && o->image[0]) return true;
+  delete o;
+  return false;
+}
+
 int16_t position_jeu_x(int32_t x) {
   return static_cast<int16_t>(2 * static_cast<int16_t>(x & 0xFFFF) - largeur_ecran() / 2);
 }
@@ -49,11 +55,13 @@ struct Refus {
   }
 };
 
-// The world owns what the map makes and frees it at the next battle.
+// The world owns what the map makes and frees it at the next battle. An
+// object without a picture would have its entry taken by the next object
+// and be lost: it is dropped at once (its missing file has been said).
 template <class T>
 T* au_monde(T* o) {
   o->Tas = true;
-  return o;
+  return garder_si_visible(o) ? o : nullptr;
 }
 
 // Room in the world table for `n` more objects.
@@ -109,13 +117,13 @@ void poser(const EnregistrementMap& e, const Objet_de_Reference* entree, Refus& 
     }
     case OBSTACLE:
       if (Obstacle::nb_obstacles >= Obstacle::NB_MAX_OBSTACLES) return refus("obstacle");
-      au_monde(new Obstacle(nom, lieu))->physique = true;
+      if (Obstacle* o = au_monde(new Obstacle(nom, lieu))) o->physique = true;
       break;
     case OBJET_ANIME:
       au_monde(new Objets_Animes(nom, lieu));
       break;
     case OBJET:
-      au_monde(new Objet(nom, lieu))->physique = false;
+      if (Objet* o = au_monde(new Objet(nom, lieu))) o->physique = false;
       au_monde(AllouerOmbre(nom, lieu));
       break;
     case OBJETS_DESTRUCTIBLES:

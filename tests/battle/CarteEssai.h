@@ -33,8 +33,8 @@ inline std::string carte(const std::vector<Rec>& recs, bool complete = true, int
   s += '\0';  // Korvan
   le32(s, ennemis);
   le32(s, allies);
-  txt(s, "fond2.png");
-  txt(s, "base.png");
+  txt(s, "foret/");
+  txt(s, "desert/");
   if (complete) {
     txt(s, "");
     txt(s, "");
