@@ -161,6 +161,43 @@ TEST_F(Battle, ReinforcementsAreNeverFewerThanTheSoldiersOnTheMap) {
   EXPECT_EQ(ennemis, 50);
 }
 
+TEST_F(Battle, PointerAimsDirectlyOrByOffsetThroughTheScopeAndTheWheelLastsOneFrame) {
+  auto bouger = [](int x, int y) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = static_cast<Uint16>(x);
+    e.motion.y = static_cast<Uint16>(y);
+    SDL_PushEvent(&e);
+  };
+  SDL_Rect direct{}, decale{};
+  bool roue = false, roue_apres = true;
+  quand(en_bataille, [&] { bouger(100, 200); });
+  puis([&] {
+    direct = Tramer::Hero->cible;
+    Tramer::Hero->action = VISER;
+    Tramer::Hero->cible = {500, 100, 0, 0};
+    bouger(130, 190);
+  });
+  puis([&] {
+    decale = Tramer::Hero->cible;
+    Tramer::Hero->action = COURIR;
+    clic(10, 10, 4);
+  });
+  puis([&] { roue = Souris[4]; }, 1);
+  puis([&] {
+    roue_apres = Souris[4];
+    fermer();
+  }, 1);
+  accrocher();
+  EXPECT_EQ(JouerMap(MISSION, PLAINE), 3);
+  EXPECT_EQ(direct.x, 100);
+  EXPECT_EQ(direct.y, 200);
+  EXPECT_EQ(decale.x, 530) << "through the scope the pointer moves the aim by its offset";
+  EXPECT_EQ(decale.y, 90);
+  EXPECT_TRUE(roue);
+  EXPECT_FALSE(roue_apres);
+}
+
 TEST(HeroChoice, MapSettingAndPlayersChoiceNameTheHeroFile) {
   EXPECT_EQ(nom_fichier_hero(0, 2), "Korvan");
   EXPECT_EQ(nom_fichier_hero(2, 0), "Vesk");
