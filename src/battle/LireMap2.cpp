@@ -99,7 +99,7 @@ void poser_divers(const std::string& nom, SDL_Rect lieu, Refus& refus) {
   }
 }
 
-void poser(const EnregistrementMap& e, const Objet_de_Reference* entree, Refus& refus) {
+void poser(const EnregistrementMap& e, Objet_de_Reference* entree, Refus& refus) {
   SDL_Rect lieu = {position_jeu_x(e.x), position_jeu_y(e.y), 0, 0};
   const char* nom = nom_entree(entree);
   if (e.type != CIBLE && !place_monde(2)) return refus("world");
@@ -144,7 +144,7 @@ void poser(const EnregistrementMap& e, const Objet_de_Reference* entree, Refus& 
       else new VehiculePolyvalent(P_char(nom), lieu);
       break;
     case CIBLE:
-      marquer_objectifs(lieu, const_cast<Objet_de_Reference*>(entree)->relever_camp(), e.vie);
+      marquer_objectifs(lieu, entree->relever_camp(), e.vie);
       break;
     default:
       break;
@@ -200,7 +200,7 @@ bool LireMap2() {
     EnregistrementMap e;
     ok = lire_enregistrement_map(f, e);
     if (!ok || e.type == AUCUN || e.type == DEBUG) continue;
-    const Objet_de_Reference* entree = entree_palette(e.type, e.numero);
+    Objet_de_Reference* entree = entree_palette(e.type, e.numero);
     if (!entree) {
       ++inconnus;
       continue;
