@@ -57,25 +57,9 @@ bool encore(FILE* f) {
   return true;
 }
 
-struct Enregistrement {
-  unsigned char type = 0;
-  signed char numero = 0;
-  int32_t x = 0, y = 0;
-  unsigned short vie = 0;
-};
-
-bool lire_enregistrement(FILE* f, Enregistrement& e) {
-  unsigned char n;
-  unsigned int x, y;
-  if (!lire_u8(f, e.type) || !lire_u8(f, n) || !lire_le32(f, x) || !lire_le32(f, y)) return false;
-  e.numero = static_cast<signed char>(n);
-  e.x = static_cast<int32_t>(x);
-  e.y = static_cast<int32_t>(y);
-  return e.type != CIBLE || lire_le16(f, e.vie);
-}
 
 // Makes the items of one record; false when no palette entry matches.
-bool placer(const Enregistrement& e) {
+bool placer(const EnregistrementMap& e) {
   SDL_Rect lieu = {static_cast<Sint16>(e.x & 0xFFFF), static_cast<Sint16>(e.y & 0xFFFF), 0, 0};
   bool trouve = false;
   for (long i = 0; i < Objet_de_Reference::nb_Objet_de_reference && i < Objet_de_Reference::NB_MAX; ++i) {
@@ -144,9 +128,9 @@ void LireMap() {
   }
   int ignores = 0;
   for (int32_t i = 0; entier && i < n; ++i) {
-    Enregistrement e;
+    EnregistrementMap e;
     // A record cut short by the end of the file makes nothing.
-    if (!lire_enregistrement(f, e)) {
+    if (!lire_enregistrement_map(f, e)) {
       std::fprintf(stderr, "map \"%s\" is damaged: it ends inside record %d of %d\n", nom.c_str(), i, n);
       entier = false;
       break;
@@ -155,28 +139,54 @@ void LireMap() {
     if (!placer(e)) ++ignores;
   }
   if (ignores > 0) std::fprintf(stderr, "map \"%s\": %d items match nothing in the palette\n", nom.c_str(), ignores);
-  if (entier) {
-    int32_t v;
-    unsigned char c;
-    // Each field is taken only when it is whole; a shorter file keeps the
-    // current values of what it lacks.
-    bool ok = lire_u8(f, c);
-    if (ok) general::infiltration = static_cast<char>(c);
-    ok = ok && lire_u8(f, c);
-    if (ok) general::Choix_perso = static_cast<char>(c);
-    ok = ok && lire_entier(f, v);
-    if (ok) general::effectifs_map[1] = v;
-    ok = ok && lire_entier(f, v);
-    if (ok) general::effectifs_map[0] = v;
-    ok = ok && lire_texte(f, general::nom_fond) && lire_texte(f, general::nom_sol);
-    if (ok && encore(f)) ok = lire_texte(f, general::nom_cine_debut_de_map) && lire_texte(f, general::nom_cine_fin_de_map);
-    else ok = false;
-    if (ok && encore(f) && lire_entier(f, v)) {
-      general::temps_map = v;
-      lire_texte(f, general::Meteorologie);
-    }
-  }
+  if (entier) lire_reglages_map(f);
   std::fclose(f);
+}
+
+bool lire_enregistrement_map(FILE* f, EnregistrementMap& e) {
+  unsigned char n;
+  unsigned int x, y;
+  if (!lire_u8(f, e.type) || !lire_u8(f, n) || !lire_le32(f, x) || !lire_le32(f, y)) return false;
+  e.numero = static_cast<signed char>(n);
+  e.x = static_cast<int32_t>(x);
+  e.y = static_cast<int32_t>(y);
+  unsigned short vie = 0;
+  if (e.type == CIBLE && !lire_le16(f, vie)) return false;
+  e.vie = vie;
+  return true;
+}
+
+bool lire_nombre_enregistrements(FILE* f, int32_t& n) { return lire_entier(f, n) && n >= 0; }
+
+bool lire_reglages_map(FILE* f) {
+  int32_t v;
+  unsigned char c;
+  // Each field is taken only when it is whole; a shorter file keeps the
+  // current values of what it lacks.
+  bool ok = lire_u8(f, c);
+  if (ok) general::infiltration = static_cast<char>(c);
+  ok = ok && lire_u8(f, c);
+  if (ok) general::Choix_perso = static_cast<char>(c);
+  ok = ok && lire_entier(f, v);
+  if (ok) general::effectifs_map[1] = v;
+  ok = ok && lire_entier(f, v);
+  if (ok) general::effectifs_map[0] = v;
+  ok = ok && lire_texte(f, general::nom_fond) && lire_texte(f, general::nom_sol);
+  if (!ok) return false;
+  if (encore(f) && lire_texte(f, general::nom_cine_debut_de_map) && lire_texte(f, general::nom_cine_fin_de_map) &&
+      encore(f) && lire_entier(f, v)) {
+    general::temps_map = v;
+    lire_texte(f, general::Meteorologie);
+  }
+  return true;
+}
+
+Objet_de_Reference* entree_palette(int type, int numero) {
+  for (long i = 0; i < Objet_de_Reference::nb_Objet_de_reference && i < Objet_de_Reference::NB_MAX; ++i) {
+    Objet_de_Reference* o = Objet_de_Reference::Objets_de_Reference[i];
+    if (o && o->type == static_cast<char>(type) && o->element_actuel == numero) return o;
+  }
+  return nullptr;
 }
 
 void CreerMap() {

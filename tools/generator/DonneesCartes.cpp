@@ -54,7 +54,7 @@ void reglages(const char* nom, char infiltration, char choix, int renforts_allie
   general::effectifs_map[0] = renforts_allies;
   general::effectifs_map[1] = renforts_ennemis;
   general::nom_fond = fond;
-  general::nom_sol = "base.png";
+  general::nom_sol = "desert/";  // a folder of numbered frames, as the battle draws them
   // Each demo map plays its own cut-scenes, "<map>Debut" and "<map>Fin".
   general::nom_cine_debut_de_map = (std::string(nom) + "Debut").c_str();
   general::nom_cine_fin_de_map = (std::string(nom) + "Fin").c_str();
@@ -72,7 +72,7 @@ void ecrire() {
 
 // Take every enemy command post across open ground.
 void plaine() {
-  reglages("Plaine", 0, 1, 30, 30, "fond2.png", 600, "Rien/");
+  reglages("Plaine", 0, 1, 30, 30, "foret/", 600, "Rien/");
   poser(DIVERS, "Debut.png", 260);
   poser(DIVERS, "cc-allie.png", 320);
   poser(OBJET, "arbre.png", 420);
@@ -99,7 +99,7 @@ void plaine() {
 
 // Destroy the enemy's radar and generator, keep our antenna standing.
 void usine() {
-  reglages("Usine", 0, 1, 20, 40, "fond2.png", 0, "Rien/");
+  reglages("Usine", 0, 1, 20, 40, "desert/", 0, "Rien/");
   poser(DIVERS, "Debut.png", 260);
   poser(DIVERS, "cc-allie.png", 300);
   marquer(poser(OBJETS_DESTRUCTIBLES, "antenne", 380), true, 300);
@@ -120,7 +120,7 @@ void usine() {
 
 // Alone, quietly, to the way out.
 void infiltration() {
-  reglages("Infiltration", 1, 0, 0, 0, "fond2.png", 0, "Rien/");
+  reglages("Infiltration", 1, 0, 0, 0, "nuit/", 0, "Rien/");
   poser(DIVERS, "Debut.png", 260);
   poser(OBJET, "panneau.png", 340);
   poser(OMBRE, "ombre_toit.png", 420, SOL - 30);

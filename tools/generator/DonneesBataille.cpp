@@ -1,0 +1,86 @@
+// The screens opened over a battle: the pause and game-over pictures, laid
+// over the frozen scene, and the orders screen's banner, list panel, mode
+// buttons and order bar.
+#include <SDL_image.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "Dessin.h"
+
+using namespace Dessin;
+
+namespace {
+
+const Uint32 PANNEAU = rgba(10, 20, 40, 200), ENCRE = rgba(240, 220, 120), TRAIT = rgba(200, 200, 210);
+
+void pause() {
+  SDL_Surface* s = toile(960, 544);
+  rect(s, 16, 30, 300, 200, PANNEAU);  // the three choices
+  cadre(s, 16, 30, 300, 200, TRAIT, 2);
+  texte(s, "Pause", 30, 40, 28, ENCRE);
+  rect(s, 320, 90, 620, 200, PANNEAU);  // the objectives
+  cadre(s, 320, 90, 620, 200, TRAIT, 2);
+  sauver("Menus/Pause/pause.png", s);
+}
+
+void game_over() {
+  SDL_Surface* s = toile(960, 544, rgba(40, 0, 0, 120));
+  texte(s, "GAME OVER", 480, 200, 64, rgba(220, 40, 40), true);
+  rect(s, 290, 310, 300, 80, PANNEAU);
+  sauver("Menus/GameOver/over.png", s);
+}
+
+// The list's rows start 10 px under the banner, at y 64, where clicks are taken.
+void ordres() {
+  SDL_Surface* s = toile(960, 54, PANNEAU);
+  texte(s, "Ordres", 20, 12, 28, ENCRE);
+  sauver("Menus/Ordres/banniere.png", s);
+  s = toile(215, 490, PANNEAU);
+  cadre(s, 0, 0, 215, 490, TRAIT, 2);
+  sauver("Menus/Ordres/liste.png", s);
+  // Two halves: the left one picks squads, the right one vehicles.
+  for (bool escouades : {true, false}) {
+    s = toile(200, 40, PANNEAU);
+    rect(s, escouades ? 0 : 100, 0, 100, 40, rgba(60, 90, 160, 230));
+    texte(s, "Squads", 50, 10, 16, rgba(255, 255, 255), true);
+    texte(s, "Vehicules", 150, 10, 16, rgba(255, 255, 255), true);
+    cadre(s, 0, 0, 200, 40, TRAIT, 2);
+    sauver(escouades ? "Menus/Ordres/squads.png" : "Menus/Ordres/vehicules.png", s);
+  }
+  s = toile(400, 30, PANNEAU);
+  cadre(s, 0, 0, 400, 30, TRAIT, 1);
+  sauver("Menus/Ordres/barre.png", s);
+}
+
+// Every plain object of a map comes with the shadow of its own name, laid
+// over its top-left corner: shade across its top quarter (RGB, the game
+// makes shadows half transparent).
+void ombres_des_objets() {
+  std::ifstream f("Objets.txt", std::ios::binary);
+  std::stringstream tout;
+  tout << f.rdbuf();
+  std::string nom;
+  while (std::getline(tout, nom)) {
+    if (!nom.empty() && nom.back() == '\r') nom.pop_back();
+    if (nom.empty()) continue;
+    SDL_Surface* objet = IMG_Load(("Objets/" + nom).c_str());
+    if (!objet) {
+      std::fprintf(stderr, "gendata: no picture for the object %s\n", nom.c_str());
+      continue;
+    }
+    SDL_Surface* s = toile(objet->w, objet->h / 4 > 0 ? objet->h / 4 : 1, rgba(20, 20, 30));
+    SDL_FreeSurface(objet);
+    sauver("Ombres/" + nom, s, false);
+  }
+}
+
+Etape bataille(11, "battle screens", [] {
+  pause();
+  game_over();
+  ordres();
+  ombres_des_objets();
+});
+
+}  // namespace
