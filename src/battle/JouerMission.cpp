@@ -1,9 +1,28 @@
 #include "battle/JouerMission.h"
 
-#include <cstdio>
+#include "battle/JouerMap.h"
+#include "battle/LireMap2.h"
+#include "battle/Missions.h"
+#include "engine/Constantes.h"
+#include "menus/SelectionArmes.h"
+#include "menus/SelectionPerso.h"
 
-// Not there yet: the story screen goes back to the main menu on 1.
-int JouerMission(int id, int stade, SDL_Surface*) {
-  std::fprintf(stderr, "missions cannot be played yet (mission %d, map %d)\n", id + 1, stade + 1);
-  return 1;
+int JouerMission(int id, int stade, SDL_Surface* Start) {
+  const int frontiere = general::nb_mission_accompli;
+  // A mission in progress goes on with the hero and weapons of the save slot.
+  if (!(id == frontiere && stade != 0)) {
+    LireMap3(LireNomMap(id, stade));
+    const int mode = id < frontiere || stade != 0 ? 1 : general::Choix_perso;
+    if (Selectionner_Perso(Start, mode) == 0 || !general::continuer) return 1;
+    Selectionner_Armes(Start);
+    if (id != general::nb_mission_accompli) return JouerMap(id, stade);
+  }
+  int r = 1;
+  // Past the mission's last map there is nothing left to chain.
+  while (id == general::nb_mission_accompli && general::continuer && stade < LireNbMapMission(id)) {
+    r = JouerMap(id, stade);
+    if (r != 0) break;
+    ++stade;
+  }
+  return r;
 }

@@ -1,0 +1,78 @@
+// Missions from their choice screens through their chain of maps, driven
+// from the frame hook like the battles themselves.
+#include "Bataille.h"
+#include "battle/JouerMission.h"
+#include "battle/Missions.h"
+
+namespace {
+
+class Mission : public Bataille {
+ protected:
+  void SetUp() override {
+    Bataille::SetUp();
+    general::nb_mission_accompli = 0;
+    general::nb_map_accompli_mission = 0;
+    general::nb_map_accompli = 0;
+  }
+  // The hero screen, then the weapon root's last entry, "Start the Mission".
+  void choisir() {
+    puis([] { pousser_touche(SDLK_RETURN); }, 20);
+    puis([] { pousser_touche(SDLK_UP); }, 20);
+    puis([] { pousser_touche(SDLK_RETURN); }, 5);
+  }
+  // Wins the battle under way by spending the enemy's reinforcements.
+  void gagner() {
+    quand([] { return en_bataille() && !general::debut_partie; }, [] { general::effectifs_map[1] = 0; });
+  }
+};
+
+}  // namespace
+
+TEST_F(Mission, EscapeOnTheHeroScreenPlaysNothing) {
+  puis([] { pousser_touche(SDLK_ESCAPE); }, 20);
+  accrocher();
+  EXPECT_EQ(JouerMission(0, 0, nullptr), 1);
+  EXPECT_EQ(departs(), 0);
+  EXPECT_TRUE(general::continuer);
+}
+
+TEST_F(Mission, TheFrontierChainPlaysItsMapsWhileWonAndStopsAtTheMissionsEnd) {
+  ASSERT_EQ(LireNbMapMission(0), 2);
+  choisir();
+  gagner();
+  gagner();
+  accrocher(20000);
+  EXPECT_EQ(JouerMission(0, 0, nullptr), 0);
+  EXPECT_EQ(departs(), 2);
+  // The last map of the mission moved the frontier on; nothing more was played.
+  EXPECT_EQ(general::nb_mission_accompli, 1);
+  EXPECT_EQ(general::nb_map_accompli_mission, 0);
+  EXPECT_EQ(general::nb_map_accompli, 2);
+}
+
+TEST_F(Mission, AMissionInProgressGoesOnWithoutTheChoiceScreens) {
+  general::nb_map_accompli_mission = 1;
+  gagner();
+  accrocher(20000);
+  EXPECT_EQ(JouerMission(0, 1, nullptr), 0);
+  EXPECT_EQ(departs(), 1);
+  EXPECT_EQ(general::nb_mission_accompli, 1);
+}
+
+TEST_F(Mission, AnEarlierMissionPlaysOnlyTheChosenMapAndLeavesTheFrontier) {
+  general::nb_mission_accompli = 2;
+  choisir();
+  gagner();
+  accrocher(20000);
+  EXPECT_EQ(JouerMission(0, 1, nullptr), 0);
+  EXPECT_EQ(departs(), 1);
+  EXPECT_EQ(general::nb_mission_accompli, 2);
+  EXPECT_EQ(general::nb_map_accompli, 0);
+}
+
+TEST_F(Mission, AMapPastTheMissionsLastPlaysNothing) {
+  general::nb_map_accompli_mission = 5;
+  accrocher();
+  EXPECT_EQ(JouerMission(0, 5, nullptr), 1);
+  EXPECT_EQ(departs(), 0);
+}
