@@ -53,6 +53,17 @@ int descendre(int choix, int n) {
   return choix >= n - 1 ? 0 : choix + 1;
 }
 
+Navigation naviguer(int& choix, int n) {
+  switch (evenement()) {
+    case SDLK_ESCAPE: return Navigation::RETOUR;
+    case SDLK_RETURN: return Navigation::VALIDER;
+    case SDLK_UP: choix = monter(choix, n); break;
+    case SDLK_DOWN: choix = descendre(choix, n); break;
+    default: break;
+  }
+  return Navigation::RIEN;
+}
+
 const char* texte(const char* francais, const char* anglais) {
   return early ? francais : retourneur(francais, anglais, 0);
 }

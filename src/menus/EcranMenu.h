@@ -27,6 +27,11 @@ int evenement();
 int monter(int choix, int n);
 int descendre(int choix, int n);
 
+// One event of a list screen: Up and Down move `choix` over n entries with
+// wrap-around; Return confirms, Escape goes back.
+enum class Navigation { RIEN, VALIDER, RETOUR };
+Navigation naviguer(int& choix, int n);
+
 // The English text of a pair; the early build shows the French one.
 const char* texte(const char* francais, const char* anglais);
 

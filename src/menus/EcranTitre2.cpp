@@ -47,22 +47,9 @@ void EcranTitre2(SDL_Surface* Start) {
   bool cont = true, retour = false;
   while (cont && general::continuer) {
     fondu(Start, u);
-    switch (evenement()) {
-      case SDLK_ESCAPE:
-        retour = true;
-        cont = false;
-        break;
-      case SDLK_RETURN:
-        cont = false;
-        break;
-      case SDLK_UP:
-        choix = monter(choix, NB_ITEMS);
-        break;
-      case SDLK_DOWN:
-        choix = descendre(choix, NB_ITEMS);
-        break;
-      default:
-        break;
+    if (Navigation n = naviguer(choix, NB_ITEMS); n != Navigation::RIEN) {
+      retour = n == Navigation::RETOUR;
+      cont = false;
     }
     noir();
     poser(Start, 0, 0);
@@ -102,22 +89,9 @@ void histoire(SDL_Surface* Start) {
   bool cont = true, jouer = false;
   while (cont && general::continuer) {
     fondu(Start, u);
-    switch (evenement()) {
-      case SDLK_ESCAPE:
-        cont = false;
-        break;
-      case SDLK_RETURN:
-        jouer = true;
-        cont = false;
-        break;
-      case SDLK_UP:
-        choix = monter(choix, nb_mission + 1);
-        break;
-      case SDLK_DOWN:
-        choix = descendre(choix, nb_mission + 1);
-        break;
-      default:
-        break;
+    if (Navigation n = naviguer(choix, nb_mission + 1); n != Navigation::RIEN) {
+      jouer = n == Navigation::VALIDER;
+      cont = false;
     }
     noir();
     poser(Start, 0, 0);
@@ -159,22 +133,9 @@ int choisir_map(SDL_Surface* Start, int mission) {
   bool cont = true, retour = false;
   while (cont && general::continuer) {
     fondu(Start, u);
-    switch (evenement()) {
-      case SDLK_ESCAPE:
-        retour = true;
-        cont = false;
-        break;
-      case SDLK_RETURN:
-        cont = false;
-        break;
-      case SDLK_UP:
-        choix = monter(choix, nb);
-        break;
-      case SDLK_DOWN:
-        choix = descendre(choix, nb);
-        break;
-      default:
-        break;
+    if (Navigation n = naviguer(choix, nb); n != Navigation::RIEN) {
+      retour = n == Navigation::RETOUR;
+      cont = false;
     }
     noir();
     poser(Start, 0, 0);

@@ -33,22 +33,9 @@ Issue choisir(SDL_Surface* Start, const char* titre, const char* const* items, i
   bool cont = true;
   while (cont && general::continuer) {
     fondu(Start, u);
-    switch (evenement()) {
-      case SDLK_ESCAPE:
-        r.retour = true;
-        cont = false;
-        break;
-      case SDLK_RETURN:
-        cont = false;
-        break;
-      case SDLK_UP:
-        r.choix = monter(r.choix, nb);
-        break;
-      case SDLK_DOWN:
-        r.choix = descendre(r.choix, nb);
-        break;
-      default:
-        break;
+    if (Navigation n = naviguer(r.choix, nb); n != Navigation::RIEN) {
+      r.retour = n == Navigation::RETOUR;
+      cont = false;
     }
     noir();
     poser(Start, 0, 0);
@@ -90,20 +77,7 @@ void Selectionner_Liste(SDL_Surface* Start, const Liste& l) {
 
   bool cont = true;
   while (cont && general::continuer) {
-    switch (evenement()) {
-      case SDLK_ESCAPE:
-      case SDLK_RETURN:
-        cont = false;
-        break;
-      case SDLK_UP:
-        choix = monter(choix, n);
-        break;
-      case SDLK_DOWN:
-        choix = descendre(choix, n);
-        break;
-      default:
-        break;
-    }
+    if (naviguer(choix, n) != Navigation::RIEN) cont = false;
     if (choix != affichee) {
       liberer(fiche);
       fiche = charger(l.fiches[choix]);
