@@ -8,21 +8,8 @@
 #include "weapons/RocketV.h"
 
 LanceRoquette::LanceRoquette(const char* nom, short Type, short Force, short Vitesse, short Frequence, short Recharge,
-                             short Nb_munition, short Temps_de_Recharge, bool Snipe, short Decalage_y) {
-  temps_de_recharge = Temps_de_Recharge;
-  snipe = Snipe;
-  decalage_y = Decalage_y;
-  hero = false;
-  etat_de_recharge = false;
-  recharge = charge_actuelle = Recharge;
-  nb_munition = Nb_munition;
-  charger_ressources(nom);
-  force = Force;
-  vitesse = Vitesse;
-  type = Type;
-  frequence = Frequence;
-  armer_cycle();
-}
+                             short Nb_munition, short Temps_de_Recharge, bool Snipe, short Decalage_y)
+    : Armes(nom, Type, Force, Vitesse, Frequence, Recharge, Nb_munition, Temps_de_Recharge, Snipe, Decalage_y, 0) {}
 
 LanceRoquette::LanceRoquette(Armes a) { reprendre(a); }
 
