@@ -293,6 +293,8 @@ bool supprimer_sous(int page, int px, int py) {
 
 int Mappeur() {
   vider_evenements();
+  // Leaving the editor emptied the widget list, its frame and cursor with it.
+  ReenregistrerWidgetsMappeur();
   general::Scrolling = general::origine;
   remplir(122, 122, 122);
   Horloge::flip(general::ecran);

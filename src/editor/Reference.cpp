@@ -126,5 +126,4 @@ void DesallouerMappeur() {
     delete[] Interface::Interfaces;
     Interface::Interfaces = nullptr;
   }
-  ReenregistrerWidgetsMappeur();
 }

@@ -65,6 +65,7 @@ class Reference_Perso : public Reference {
   bool compte_ = false;
 };
 
-// Deletes every placed item and forgets the widgets, keeping the editor's
-// frame and cursor for its next visit.
+// Deletes every placed item and forgets every widget, the editor's frame and
+// cursor included: the battle must not draw them. The editor puts them back
+// when it opens.
 void DesallouerMappeur();

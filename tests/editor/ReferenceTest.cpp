@@ -104,7 +104,7 @@ TEST_F(Placement, MarkerKeepsTheLifeItWasGiven) {
   EXPECT_EQ(plain->retourner_camp(), 2);
 }
 
-TEST_F(Placement, LeavingTheEditorStartsIdsAgainAndKeepsFrameAndCursor) {
+TEST_F(Placement, LeavingTheEditorStartsIdsAgainAndTheNextVisitGetsFrameAndCursorBack) {
   new Reference(trouver("a.png"), Rect(0, 0, 0, 0));
   placer_perso("Allie");
   Interface* autre = new Interface("a.png", general::origine);
@@ -112,7 +112,12 @@ TEST_F(Placement, LeavingTheEditorStartsIdsAgainAndKeepsFrameAndCursor) {
   EXPECT_EQ(Reference::derniere_Reference, 0);
   EXPECT_EQ(Reference_Perso::nb_allies, 0);
   EXPECT_FALSE(autre->enregistre());
-  // The next visit still has its frame and its cursor, once each.
+  // The game's screens draw the widget list: the editor's frame is off it.
+  EXPECT_FALSE(Cadre_Mappeur->enregistre());
+  EXPECT_EQ(Interface::derniere_interface, 0);
+  // The next visit has its frame and its cursor, once each.
+  ReenregistrerWidgetsMappeur();
+  ReenregistrerWidgetsMappeur();
   EXPECT_TRUE(Cadre_Mappeur->enregistre());
   EXPECT_TRUE(Interface::Curseur->enregistre());
   EXPECT_EQ(Interface::derniere_interface, 2);
@@ -123,6 +128,9 @@ TEST_F(Placement, LeavingTheEditorStartsIdsAgainAndKeepsFrameAndCursor) {
 }
 
 TEST_F(Placement, CharactersAtTheLeftEdgeAreNotDrawnButItemsAreClipped) {
+  // The picture cache may hold an opaque frame from an earlier test.
+  delete Cadre_Mappeur;
+  Cadre_Mappeur = nullptr;
   SDL_FillRect(general::ecran, nullptr, 0);
   auto* r = new Reference(trouver("a.png"), Rect(-10, -10, 0, 0));
   BlitingMappeur(OBJET);
