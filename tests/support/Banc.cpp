@@ -36,6 +36,12 @@ void Banc::TearDown() {
 
 void Banc::copier_donnees() {
   fs::copy(GAME_DATA_DIR, dossier_, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  // A game played by hand in the data folder leaves its save slots there;
+  // every test starts from none.
+  for (const auto& e : fs::directory_iterator(dossier_)) {
+    const std::string n = e.path().filename().string();
+    if (n.size() > 4 && n.compare(n.size() - 4, 4, ".sav") == 0) fs::remove(e.path());
+  }
 }
 
 void Banc::ecrire_fichier(const std::string& nom, const std::string& contenu) {
