@@ -270,22 +270,11 @@ void selectionner_cibleur() {
         }
       }
       const SDL_Event& e = general::event;
+      suivre_touches(e);
       switch (e.type) {
-        case SDL_KEYDOWN:
-          touche(e.key.keysym.sym) = true;
-          break;
-        case SDL_KEYUP:
-          touche(e.key.keysym.sym) = false;
-          break;
         case SDL_MOUSEMOTION:
           ecran.pointeur.x = s16(e.motion.x);
           ecran.pointeur.y = s16(e.motion.y);
-          break;
-        case SDL_MOUSEBUTTONDOWN:
-          bouton(e.button.button) = true;
-          break;
-        case SDL_MOUSEBUTTONUP:
-          bouton(e.button.button) = false;
           break;
         case SDL_QUIT:
           // Closes this screen only: the battle goes on.

@@ -174,15 +174,7 @@ struct Proprietes {
   }
 };
 
-void reporter(const SDL_Event& e) {
-  switch (e.type) {
-    case SDL_KEYDOWN: touche(e.key.keysym.sym) = true; break;
-    case SDL_KEYUP: touche(e.key.keysym.sym) = false; break;
-    case SDL_MOUSEBUTTONDOWN: bouton(e.button.button) = true; break;
-    case SDL_MOUSEBUTTONUP: bouton(e.button.button) = false; break;
-    default: break;
-  }
-}
+void reporter(const SDL_Event& e) { suivre_touches(e); }
 
 // The creator's label of a row: the arms sit between parts 4 and 5.
 ecriture* etiquette(int ligne) {

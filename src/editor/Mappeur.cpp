@@ -122,20 +122,12 @@ struct Editeur {
   }
 
   void appliquer(const SDL_Event& e) {
-    switch (e.type) {
-      case SDL_KEYDOWN: touche(e.key.keysym.sym) = true; break;
-      case SDL_KEYUP: touche(e.key.keysym.sym) = false; break;
-      case SDL_MOUSEMOTION:
-        if (Interface::Curseur) {
-          Interface::Curseur->position.x = static_cast<Sint16>(e.motion.x);
-          Interface::Curseur->position.y = static_cast<Sint16>(e.motion.y);
-        }
-        break;
-      case SDL_MOUSEBUTTONDOWN: bouton(e.button.button) = true; break;
-      case SDL_MOUSEBUTTONUP: bouton(e.button.button) = false; break;
-      case SDL_QUIT: general::continuer = false; break;
-      default: break;
+    suivre_touches(e);
+    if (e.type == SDL_MOUSEMOTION && Interface::Curseur) {
+      Interface::Curseur->position.x = static_cast<Sint16>(e.motion.x);
+      Interface::Curseur->position.y = static_cast<Sint16>(e.motion.y);
     }
+    if (e.type == SDL_QUIT) general::continuer = false;
   }
 
   void camera() {

@@ -180,15 +180,7 @@ struct Dialogue {
 };
 
 // The last event read goes on acting on the tables until another arrives.
-void reporter(const SDL_Event& e) {
-  switch (e.type) {
-    case SDL_KEYDOWN: touche(e.key.keysym.sym) = true; break;
-    case SDL_KEYUP: touche(e.key.keysym.sym) = false; break;
-    case SDL_MOUSEBUTTONDOWN: bouton(e.button.button) = true; break;
-    case SDL_MOUSEBUTTONUP: bouton(e.button.button) = false; break;
-    default: break;
-  }
-}
+void reporter(const SDL_Event& e) { suivre_touches(e); }
 
 }  // namespace
 

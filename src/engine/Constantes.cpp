@@ -178,3 +178,13 @@ int C_ZOOM = SDLK_y;
 
 bool Touches[NB_TOUCHES];
 bool Souris[NB_BOUTONS];
+
+void suivre_touches(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_KEYDOWN: touche(e.key.keysym.sym) = true; break;
+    case SDL_KEYUP: touche(e.key.keysym.sym) = false; break;
+    case SDL_MOUSEBUTTONDOWN: bouton(e.button.button) = true; break;
+    case SDL_MOUSEBUTTONUP: bouton(e.button.button) = false; break;
+    default: break;
+  }
+}

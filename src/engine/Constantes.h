@@ -172,3 +172,6 @@ inline bool& bouton(int code) {
   if (code < 0 || code >= NB_BOUTONS) return poubelle = false;
   return Souris[code];
 }
+
+// Keeps the key and mouse-button tables in step with a key or button event.
+void suivre_touches(const SDL_Event& e);

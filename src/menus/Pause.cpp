@@ -13,25 +13,8 @@
 #include "platform/Horloge.h"
 
 void suivre_entrees(const SDL_Event& e) {
-  switch (e.type) {
-    case SDL_KEYDOWN:
-      touche(e.key.keysym.sym) = true;
-      break;
-    case SDL_KEYUP:
-      touche(e.key.keysym.sym) = false;
-      break;
-    case SDL_MOUSEBUTTONDOWN:
-      bouton(e.button.button) = true;
-      break;
-    case SDL_MOUSEBUTTONUP:
-      bouton(e.button.button) = false;
-      break;
-    case SDL_QUIT:
-      general::continuer = false;
-      break;
-    default:
-      break;
-  }
+  suivre_touches(e);
+  if (e.type == SDL_QUIT) general::continuer = false;
 }
 
 void dessiner_fond_fige() {
