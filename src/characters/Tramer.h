@@ -136,6 +136,7 @@ class Tramer : public Mapping {
   void cogner();
   void projeter();
   void cogner2();
+  void commencer_geste(int16_t geste, int16_t bras);
   bool viser() const { return action != COGNER && action != PROJETER && action != MORT; }
 
   bool clone = false;

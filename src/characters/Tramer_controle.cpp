@@ -124,33 +124,30 @@ void Tramer::tirer() {
   }
 }
 
-void Tramer::cogner() {
-  if (action == COGNER2 || action == COGNER || action == TOMBER || action == SAUTER || action == PROJETER) return;
-  action = COGNER;
+// A blow or a throw: the one-shot action starts on a fresh 200 ms step and
+// remembers the step period it interrupts.
+void Tramer::commencer_geste(int16_t geste, int16_t bras) {
+  action = geste;
   frequenceTemp = frequence;
-  bras_en_cours = POING;
+  if (bras >= 0) bras_en_cours = bras;
   frequence = 200;
   cycle.remise_a_zero();
   diffusion = 0;
+}
+
+void Tramer::cogner() {
+  if (action == COGNER2 || action == COGNER || action == TOMBER || action == SAUTER || action == PROJETER) return;
+  commencer_geste(COGNER, POING);
 }
 
 void Tramer::projeter() {
   if (action == COGNER2 || action == COGNER || action == TOMBER || action == SAUTER || action == PROJETER) return;
-  action = PROJETER;
-  frequenceTemp = frequence;
-  bras_en_cours = PROJECTILE;
-  frequence = 200;
-  cycle.remise_a_zero();
-  diffusion = 0;
+  commencer_geste(PROJETER, PROJECTILE);
 }
 
 void Tramer::cogner2() {
   if (action == COGNER2 || action == COGNER || action == TOMBER || action == SAUTER) return;
-  action = COGNER2;
-  frequenceTemp = frequence;
-  frequence = 200;
-  cycle.remise_a_zero();
-  diffusion = 0;
+  commencer_geste(COGNER2, -1);
 }
 
 void Tramer::tirer2() {
