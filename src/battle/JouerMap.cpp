@@ -65,6 +65,16 @@ Barre* nouvelle_barre(const char* image, SDL_Rect pos) {
 #endif
 }
 
+CompteurNumerique* nouveau_compteur(int32_t* valeur, SDL_Rect pos, SDL_Color c) {
+#if GAME_EARLY
+  return new CompteurNumerique(valeur, pos, c);
+#else
+  auto* w = new CompteurNumerique();
+  w->suivre(valeur, pos, c);
+  return w;
+#endif
+}
+
 bool chevauche(const Mapping* a, const Mapping* b) {
   const SDL_Rect &p = a->position, &q = b->position;
   const SDL_Rect &s = a->TramePrincipale, &t = b->TramePrincipale;
@@ -112,9 +122,9 @@ struct HUD {
     aura->valeur_suivie = &hero->aura;
     aura->maximum_valeur_suivie = &cent;
     aura->nb_gellule = cellules(aura, 200);
-    ajouter(new CompteurNumerique(&hero->stats.pv_restants, Rect(10, 64, 0, 0), general::Blanc), 3);
-    ajouter(new CompteurNumerique(&general::effectifs_map[0], Rect(215, 100, 0, 0), general::Bleu), 3);
-    ajouter(new CompteurNumerique(&general::effectifs_map[1], Rect(234, 120, 0, 0), general::Rouge), 3);
+    ajouter(nouveau_compteur(&hero->stats.pv_restants, Rect(10, 64, 0, 0), general::Blanc), 3);
+    ajouter(nouveau_compteur(&general::effectifs_map[0], Rect(215, 100, 0, 0), general::Bleu), 3);
+    ajouter(nouveau_compteur(&general::effectifs_map[1], Rect(234, 120, 0, 0), general::Rouge), 3);
     ajouter(new Afficher_munitions(hero->ArmePrincipale, Rect(8, 515, 0, 0)), 3)->pointeur2 = &hero->ArmePrincipale;
     ajouter(new Afficher_munitions(hero->ArmeSecondaire, Rect(800, 515, 0, 0)), 3)->pointeur2 = &hero->ArmeSecondaire;
   }
@@ -280,13 +290,17 @@ int JouerMap(int mission, int map) {
     for (Mapping* m : {sol, ssol})
       if (m) m->layer = static_cast<Uint8>(hero->layer + 1);
   Boucle boucle;
-  if constexpr (!early)
-    for (int32_t i = 0; i < Mapping::dernier_objet && i < Mapping::NB_OBJETS; ++i)
-      if (Mapping::occupe(i)) Mapping::Objets[i]->Init2();
+#if !GAME_EARLY
+  for (int32_t i = 0; i < Mapping::dernier_objet && i < Mapping::NB_OBJETS; ++i)
+    if (Mapping::occupe(i)) Mapping::Objets[i]->Init2();
+#endif
 
   while (general::continuer && !boucle.recommencer && general::statut_jeu == EN_COURS && boucle.cont) boucle.image();
 
-  hud.widgets.clear();
+  // The early build's game-over screen still shows the lost battle's HUD;
+  // it goes before a retry builds its own.
+  const bool perdu = general::statut_jeu == PERDU;
+  if (!early || !perdu) hud.widgets.clear();
   framerate.valider();
   if (general::statut_jeu == GAGNE) {
     mettre_systeme_a_jour(mission, map);
@@ -294,7 +308,7 @@ int JouerMap(int mission, int map) {
     JouerCinoche(general::nom_cine_fin_de_map.retournertexte());
     return 0;
   }
-  if (general::statut_jeu == PERDU) return MenuOver(mission, map);
+  if (perdu) return MenuOver(mission, map, [&hud] { hud.widgets.clear(); });
   if (boucle.recommencer && general::continuer) return JouerMap(mission, map);
   if (!boucle.cont) return general::continuer ? 1 : 3;
   return 3;

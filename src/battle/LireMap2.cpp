@@ -123,7 +123,7 @@ void poser(const EnregistrementMap& e, Objet_de_Reference* entree, Refus& refus)
       au_monde(new Objets_Animes(nom, lieu));
       break;
     case OBJET:
-      if (Objet* o = au_monde(new Objet(nom, lieu))) o->physique = false;
+      if (Objet* o = au_monde(Objet::Creer(nom, lieu))) o->physique = false;
       au_monde(AllouerOmbre(nom, lieu));
       break;
     case OBJETS_DESTRUCTIBLES:

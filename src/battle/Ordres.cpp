@@ -55,12 +55,12 @@ void Allouer_Ordres() {
   Noms_Ordres[ENNEMI][VEHICULE] = "Detruire Vehicule";
   Noms_Ordres[NUL][OBJET_DESTRUCTIBLE] = "Detruire Objet";
   Noms_Ordres[NUL][VEHICULE] = "Aller vers Vehicule";
-  if constexpr (!early) {
-    Noms_Ordres[ALLIE][COMMAND] = "Prot\xE9ger Le CC";
-    Noms_Ordres[ENNEMI][TRAMER] = "Detruire Escouade";
-    Noms_Ordres[ENNEMI][COMMAND] = "Conqu\xE9rir le CC";
-    Noms_Ordres[NUL][COMMAND] = "Conqu\xE9rir le CC";
-  }
+#if !GAME_EARLY
+  Noms_Ordres[ALLIE][COMMAND] = "Prot\xE9ger Le CC";
+  Noms_Ordres[ENNEMI][TRAMER] = "Detruire Escouade";
+  Noms_Ordres[ENNEMI][COMMAND] = "Conqu\xE9rir le CC";
+  Noms_Ordres[NUL][COMMAND] = "Conqu\xE9rir le CC";
+#endif
 }
 
 const char* nom_ordre(Mapping* objectif) {
@@ -101,7 +101,11 @@ Mapping* ColliOrdre(SDL_Rect point) {
     if (!Mapping::occupe(i)) continue;
     Mapping* o = Mapping::Objets[i];
     const int t = o->type_objet;
-    if (t != TRAMER && t != VEHICULE && t != OBJET_DESTRUCTIBLE && !(t == COMMAND && !early)) continue;
+    bool ordonnable = t == TRAMER || t == VEHICULE || t == OBJET_DESTRUCTIBLE;
+#if !GAME_EARLY
+    ordonnable = ordonnable || t == COMMAND;
+#endif
+    if (!ordonnable) continue;
     const SDL_Rect &p = o->position, &f = o->TramePrincipale;
     if (p.x < x && x < p.x + f.w && p.y < y && y < p.y + f.h) return o;
   }

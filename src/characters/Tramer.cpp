@@ -28,7 +28,9 @@ Mapping* Tramer::ordre_escouades[2][Tramer::NB_ESCOUADES];
 Tramer* Tramer::Renforts[Tramer::NB_MAX_RENFORTS];
 int32_t Tramer::nb_renfort = 0;
 int32_t Tramer::limite[2];
+#if !GAME_EARLY
 Timing Tramer::TLimites;
+#endif
 bool Tramer::Fin = false;
 
 int classe_posture(int action) {
@@ -90,7 +92,9 @@ Tramer::Tramer() { type_objet = TRAMER; }
 
 void Tramer::valeurs_de_depart(const Perso& perso) {
   stats = caracteristiques(100, 100, 10, 2);
+#if !GAME_EARLY
   TLimites.en_cours = true;
+#endif
   P_aura = nullptr;
   aura = 100;
   regeneration = 10;

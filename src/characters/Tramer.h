@@ -90,7 +90,9 @@ class Tramer : public Mapping {
   void comportement() override;
   void bliting() override;
   void blit_only() override;
+#if !GAME_EARLY
   void Init2() override { pos_depart = position; }
+#endif
   void set_cible(SDL_Rect r) override { cible = r; }
   int relever_decalage_y() override;
   int get_vie_restante() override { return stats.pv_restants; }
@@ -128,7 +130,12 @@ class Tramer : public Mapping {
   bool get_cacher();
 
   // Movement probes and action starters of the action step.
+#if GAME_EARLY
+  // The early world object's probe takes one argument: this one is our own.
+  virtual int p_collision(bool even, int32_t ignorer);
+#else
   int p_collision(bool even, int32_t ignorer) override;
+#endif
   short Esca_collision();
   void sauter();
   void tirer();
@@ -207,7 +214,9 @@ class Tramer : public Mapping {
   static Tramer* Renforts[NB_MAX_RENFORTS];
   static int32_t nb_renfort;
   static int32_t limite[2];
+#if !GAME_EARLY
   static Timing TLimites;
+#endif
   static bool Fin;
 
  private:

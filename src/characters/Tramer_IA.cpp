@@ -484,7 +484,12 @@ void Tramer::Accomplir_Objectif() {
   Mapping* o = Objectif;
   if (!o) return;
   const int d = distance(this, o);
-  if (!early && o->type_objet == COMMAND && o->camp == ENNEMI) {
+#if GAME_EARLY
+  const bool centre_a_prendre = false;  // the early soldier takes no command centre
+#else
+  const bool centre_a_prendre = o->type_objet == COMMAND && o->camp == ENNEMI;
+#endif
+  if (centre_a_prendre) {
     if (d < 400) {
       if (d < PORTEE_CAPTURE) o->interragir(this);
       Attaque();

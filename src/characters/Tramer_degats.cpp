@@ -114,11 +114,14 @@ Mapping* Tramer::lieu_de_reapparition() {
 }
 
 void Tramer::reapparaitre2() {
-  if constexpr (early) limite[0] = limite[1] = 0;  // no rate limit there
+#if GAME_EARLY
+  limite[0] = limite[1] = 0;  // no rate limit there
+#else
   if (TLimites.cycle(15000) == 3) {
     limite[0] = limite[1] = 0;
     TLimites.remise_a_zero();
   }
+#endif
   if (!camp_valide(camp) || limite[camp] >= 10) return;
   Mapping* lieu = lieu_de_reapparition();
   if (!lieu) return;

@@ -47,7 +47,12 @@ class Vehicule : public Mapping {
   Mapping* get_objectif() override { return Objectif; }
   bool possibilite_avoir_objectif() override { return true; }
   void interragir(Mapping* O) override;
+#if GAME_EARLY
+  // The early world object's probe takes one argument: this one is our own.
+  virtual int p_collision(bool even, int32_t ignorer);
+#else
   int p_collision(bool even, int32_t ignorer) override;
+#endif
   void be_objectif(int Camp, int Vie) override;
   void recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, double angle, int16_t decalage_y) override;
 

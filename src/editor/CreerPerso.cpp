@@ -73,7 +73,7 @@ struct Proprietes {
       case MELEE: return std::string(gauche ? "Arme de melee :" : "Arme de melee : ") + nom_arme_melee(general::arme_melee);
       case PROJ: return std::string("Projectile : ") + nom_projectile(general::projectile);
       case AURA: return std::string("Aura : ") + nom_aura(general::aura);
-      case SEXE: return std::string("Sexe : ") + (general::sexe == 1 || (early && general::sexe != 0) ? "Femme" : "Homme");
+      case SEXE: return std::string("Sexe : ") + retourneur("Femme", "Homme", general::sexe);
       case PEAU:
         return std::string("Peau : ") + retourneur("Blanc", "Noir", "Chinois", static_cast<unsigned char>(general::couleur_de_peau));
       case CAMP:

@@ -184,8 +184,8 @@ void reporter(const SDL_Event& e) { suivre_touches(e); }
 
 }  // namespace
 
+// The early chooser's flag reads any non-zero value as "Oui".
 const char* texte_infiltration(char valeur) {
-  if constexpr (early) return valeur != 0 ? "Oui" : "Non";
   return retourneur("Oui", "Non", valeur);
 }
 

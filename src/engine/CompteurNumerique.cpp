@@ -13,7 +13,11 @@ std::string decimal(int32_t v) {
 }
 }  // namespace
 
-CompteurNumerique::CompteurNumerique(int32_t* valeur, SDL_Rect Position, SDL_Color c) {
+#if GAME_EARLY
+CompteurNumerique::CompteurNumerique(int32_t* valeur, SDL_Rect Position, SDL_Color c) { suivre(valeur, Position, c); }
+#endif
+
+void CompteurNumerique::suivre(int32_t* valeur, SDL_Rect Position, SDL_Color c) {
   Couleur = c;
   valeur_suivie = valeur;
   layer = 3;

@@ -6,8 +6,15 @@
 // Registered: the battle HUD's life and reinforcement counts.
 class CompteurNumerique : public ecriture {
  public:
+  CompteurNumerique() = default;
+#if GAME_EARLY
   CompteurNumerique(int32_t* valeur, SDL_Rect Position, SDL_Color c);
+#endif
   ~CompteurNumerique() override;
+
+  // Binds the counter to a value its owner keeps and shows it at once: the
+  // current battle loop builds its counters in place with it.
+  void suivre(int32_t* valeur, SDL_Rect Position, SDL_Color c);
 
   void comportement() override;
 

@@ -193,9 +193,13 @@ void dessinerCadrillage(int pas_x, int pas_y, SDL_Surface* s) {
     }
 }
 
+#if GAME_EARLY
+const char* retourneur(const char* francais, const char* anglais, bool premier) { return premier ? francais : anglais; }
+#else
 const char* retourneur(const char* francais, const char* anglais, int langue) {
   return langue == 1 ? francais : anglais;
 }
+#endif
 
 const char* retourneur(const char* a, const char* b, const char* c, unsigned char n) {
   return n == 0 ? a : n == 1 ? b : c;

@@ -21,7 +21,12 @@ SDL_Color DonnerCouleur(int r, int g, int b);
 SDL_Surface* GenererCadre(int largeur, int hauteur, SDL_Color couleur, int epaisseur);
 void dessinerCadrillage(int pas_x, int pas_y, SDL_Surface* s);
 
+#if GAME_EARLY
+// The early chooser takes a flag: any non-zero value picks the first text.
+const char* retourneur(const char* francais, const char* anglais, bool premier);
+#else
 const char* retourneur(const char* francais, const char* anglais, int langue);
+#endif
 const char* retourneur(const char* a, const char* b, const char* c, unsigned char n);
 
 int y(int a, int b, int c);

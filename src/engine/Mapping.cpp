@@ -110,6 +110,36 @@ void Mapping::bliting() {
 
 SDL_Rect Mapping::get_vecteur() { return Rect(get_vecteur_x(), get_vecteur_y(), 0, 0); }
 
+#if GAME_EARLY
+// Every early kind that moves brings its own probe; this plain one looks only
+// ahead and below, and never up.
+int Mapping::p_collision(bool) {
+  const int x = position.x, y = position.y, fx = TramePrincipale.x, fw = TramePrincipale.w, fh = TramePrincipale.h;
+  for (int32_t k = 0; k < dernier_objet && k < NB_OBJETS; ++k) {
+    Mapping* o = Objets[k];
+    if (static_cast<uint32_t>(k) == element_actuel || !occupe(k)) continue;
+    if (!o->physique || o->camp == camp || !o->affichage) continue;
+    const int X = o->position.x, Y = o->position.y;
+    const int FX = o->TramePrincipale.x, FW = o->TramePrincipale.w, FH = o->TramePrincipale.h;
+    bool touche = false;
+    if (y < Y + FH && y + fh > Y) {
+      if (direction == DROITE) {
+        const int avant = x + fw + vitesse;
+        touche = avant > X + FX && avant < X + FW;
+      } else if (direction == GAUCHE) {
+        const int avant = x - vitesse + fx;
+        touche = avant < X + FW && avant > X;
+      }
+    }
+    if (!touche && direction == BAS && x + fx < X + FW && x + fw > X) touche = y + 16 < Y + FH && y + fh + 8 > Y;
+    if (touche) {
+      colliser = k;
+      return P_COLLISION;
+    }
+  }
+  return PAS_COLLISION;
+}
+#else
 int Mapping::p_collision(bool persos, int32_t premier) {
   if (premier < 0) premier = 0;
   const int x = position.x, yy = position.y, w = TramePrincipale.w, h = TramePrincipale.h, tx = TramePrincipale.x;
@@ -153,6 +183,7 @@ int Mapping::p_collision(bool persos, int32_t premier) {
   }
   return PAS_COLLISION;
 }
+#endif
 
 void Mapping::recevoirdegats(int16_t degats, Mapping*, int16_t, double, int16_t) {
   if (degats >= 1) Jouer_son(general::Impact, calculer_volume(centre_scrolling));

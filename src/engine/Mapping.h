@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/Bliting.h"
+#include "engine/Variante.h"
 
 enum Type {
   MAPPING = 0,
@@ -16,8 +17,10 @@ enum Type {
   FUMEE,
   OBJET_DESTRUCTIBLE,
   VEHICULE,
+#if !GAME_EARLY
   COMMAND,
   ARME
+#endif
 };
 enum Camp { ALLIE = 0, ENNEMI, NUL };
 enum direc { DROITE = 0, GAUCHE, BAS, HAUT };
@@ -36,7 +39,9 @@ class Mapping : public Bliting {
 
   void bliting() override;
 
+#if !GAME_EARLY
   virtual void Init2() {}
+#endif
   virtual void set_cible(SDL_Rect) {}
   virtual void interragir2(Mapping*) {}
   virtual bool gethero() { return false; }
@@ -54,7 +59,12 @@ class Mapping : public Bliting {
   virtual void evenementie_incontinue() {}
   virtual void interragir(Mapping*) {}
   virtual bool get_enclenche() { return false; }
+#if GAME_EARLY
+  // The early probe knows no first index, and its flag is not read.
+  virtual int p_collision(bool persos);
+#else
   virtual int p_collision(bool persos, int32_t premier);
+#endif
   virtual void be_objectif(int, int) {}
   virtual void reformation(int, int, int, int) {}
   virtual void recevoirdegats(int16_t degats, Mapping* source, int16_t direction, double angle, int16_t drapeau);

@@ -3,7 +3,21 @@
 #include "engine/Fonctions.h"
 #include "engine/OuvrirImage.h"
 
-Objet::Objet(const char* nom, SDL_Rect pos) {
+#if !GAME_EARLY
+Objet::Objet(const char* nom, SDL_Rect pos) { habiller(nom, pos); }
+#endif
+
+Objet* Objet::Creer(const char* nom, SDL_Rect pos) {
+#if GAME_EARLY
+  auto* o = new Objet();
+  o->habiller(nom, pos);
+  return o;
+#else
+  return new Objet(nom, pos);
+#endif
+}
+
+void Objet::habiller(const char* nom, SDL_Rect pos) {
   char* chemin = constconcatenation("Objets/", nom ? nom : "");
   image[0] = AllouerImage(chemin, 0, false);
   image[1] = AllouerImage(chemin, 1, false);

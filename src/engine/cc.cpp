@@ -23,7 +23,10 @@ cc::cc(SDL_Rect pos, int16_t c) {
   for (const char* p : {PICTURES[0], PICTURES[2], PICTURES[1]}) AllouerImage(p, general::dezoom, false);
   camp = c;
   camp2 = NUL;
+#if !GAME_EARLY
+  // The early build names no kind for capture points: nothing there asks.
   type_objet = COMMAND;
+#endif
   Evenementie.en_cours = false;
   Evenementie.remise_a_zero();
   position = pos;

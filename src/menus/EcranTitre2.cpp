@@ -1,6 +1,7 @@
 #include "menus/EcranTitre2.h"
 
 #include <algorithm>
+#include <string>
 
 #include "battle/JouerMission.h"
 #include "battle/Missions.h"
@@ -15,6 +16,7 @@ namespace {
 #if GAME_EARLY
 constexpr int NB_ITEMS = 5;
 const char* item(int i) { return general::Intro[i]; }
+const char* titre_page(int i) { return general::Infos[i]; }
 constexpr int Y_MENU[NB_ITEMS] = {230, 252, 272, 294, 380};
 constexpr int Y_CARTES[NB_ITEMS] = {230, 252, 272, 294, 380};
 #else
@@ -22,7 +24,11 @@ constexpr int NB_ITEMS = 4;
 const char* item(int i) { return general::Intro[0][i]; }
 constexpr int Y_MENU[NB_ITEMS] = {230, 252, 272, 400};
 constexpr int Y_CARTES[NB_ITEMS] = {230, 252, 272, 380};
+const char* titre_page(int i) { return general::Infos[1][i]; }
 #endif
+
+constexpr int NB_PAGES = 5;
+constexpr int Y_PAGES[NB_PAGES] = {230, 252, 272, 294, 320};
 
 void colonne_gauche(Etiquettes& e, const int* ys) {
   for (int i = 0; i < NB_ITEMS; ++i) etiquette(e, item(i), 26, ys[i]);
@@ -155,4 +161,36 @@ int choisir_map(SDL_Surface* Start, int mission) {
   return choix;
 }
 
-void informations(SDL_Surface*) {}
+void informations(SDL_Surface* Start) {
+  // Only the early build has help pages; this one never opens them.
+  if constexpr (!early) return;
+  Etiquettes titres;
+  SDL_Surface* pages[NB_PAGES];
+  for (int k = 0; k < NB_PAGES; ++k) {
+    etiquette(titres, titre_page(k), 26, Y_PAGES[k]);
+    const std::string nom = "Menus/Start/informations/" + std::to_string(k + 1) + ".png";
+    pages[k] = charger(nom.c_str());
+  }
+  SDL_Surface* navigation1 = charger("Menus/Start/navigation.png");
+  SDL_Surface* navigation2 = charger("Menus/Start/navigation2.png");
+  int choix = 0, u = 0;
+  bool retour = false;
+  while (!retour && general::continuer) {
+    fondu(Start, u);
+    // Return has nothing to open here: the page already shows.
+    retour = naviguer(choix, NB_PAGES) == Navigation::RETOUR;
+    noir();
+    poser(Start, 0, 0);
+    poser_bas_gauche(navigation1);
+    poser_bas_droite(navigation2);
+    barre(titres[choix]->position.x - 14, titres[choix]->position.y, 206, 20);
+    dessiner(titres);
+    poser(pages[choix], 0, 0);
+    fin_image();
+  }
+  titres.clear();
+  for (SDL_Surface*& p : pages) liberer(p);
+  liberer(navigation1);
+  liberer(navigation2);
+  if (retour && general::continuer) EcranTitre2(Start);
+}

@@ -8,7 +8,8 @@ void histoire(SDL_Surface* Start);
 // The chosen map of `mission`, or -1 when the player went back or the
 // mission has no map.
 int choisir_map(SDL_Surface* Start, int mission);
-// The help pages: nothing in this build, and no screen opens it.
+// The help pages of the early build's main menu; the current build has
+// none and returns at once.
 void informations(SDL_Surface* Start);
 
 // Missions the story screen lists: 0 to the frontier, within the seven the

@@ -9,7 +9,7 @@
 #include "menus/Pause.h"
 #include "platform/Horloge.h"
 
-int MenuOver(int mission, int map) {
+int MenuOver(int mission, int map, const std::function<void()>& fermeture) {
   using namespace EcranMenu;
   auto image = std::make_unique<Interface>("Menus/GameOver/over.png", general::origine);
   image->layer = 3;
@@ -35,5 +35,6 @@ int MenuOver(int mission, int map) {
     Horloge::flip(general::ecran);
   }
   image.reset();
+  if (fermeture) fermeture();
   return choix == 0 ? JouerMap(mission, map) : 1;
 }

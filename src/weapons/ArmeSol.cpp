@@ -21,13 +21,17 @@ ArmeSol::ArmeSol(Armes* a, SDL_Rect pos) {
   layer = 5;
   camp = ENNEMI;
   Tas = true;
+#if !GAME_EARLY
   type_objet = ARME;
+#endif
 }
 
 ArmeSol::~ArmeSol() { delete Arme; }
 
 void ArmeSol::comportement() {
-  if constexpr (!early) {
+#if !GAME_EARLY
+  // The early build's weapons stay where they were dropped.
+  {
     const int h = TramePrincipale.h;
     const int eh = general::ecran ? general::ecran->h : 544;
     direction = BAS;
@@ -40,6 +44,7 @@ void ArmeSol::comportement() {
       position.y = court(Objets[colliser]->position.y - h + 8);
     }
   }
+#endif
   if (cycle.cycle(15000) == 3) vivant = false;
 }
 

@@ -14,6 +14,14 @@ class Lancer : public Armes {
   // The item in the hand: [0] full size, [1] half size.
   SDL_Surface* grenade[2] = {};
 
+#if GAME_EARLY
+  // The early thrown kinds keep a player flag of their own beside the
+  // weapon's; the carrier sets the weapon's, so this one stays false.
+  virtual void sethero(bool v) { hero = v; }
+  virtual bool gethero() { return hero; }
+  bool hero = false;
+#endif
+
  protected:
   // `main`: the hand picture; `ombre` null keeps the base weapon's silhouette.
   Lancer(const P_char& main, const char* nom, const char* ombre);

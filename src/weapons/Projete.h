@@ -9,9 +9,13 @@ class Projete : public Mapping {
   // `point`: the world point of the hand; w and h of `point` are kept.
   Projete(SDL_Rect point, int16_t camp, int dir, int vx, const char* image_nom);
 
-  using Mapping::p_collision;
   // 0 after a bounce off a solid object (colliser is its entry), else 2.
+#if GAME_EARLY
+  int p_collision(bool) override;
+#else
+  using Mapping::p_collision;
   int p_collision(bool);
+#endif
 
   // x: horizontal step (signed); y: upward step.
   SDL_Rect vecteur = {0, 0, 0, 0};

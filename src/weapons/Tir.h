@@ -11,8 +11,12 @@ class Tir : public Mapping {
   void bliting() override;
   // Even in the draw-only pass a straight shot keeps flying.
   void blit_only() override { bliting(); }
+#if GAME_EARLY
+  int p_collision(bool) override;
+#else
   using Mapping::p_collision;
   virtual int p_collision(bool);
+#endif
 
   int16_t frame_en_cours = 0;
   int16_t nb_frame = 0;

@@ -57,7 +57,8 @@ bool rouge(int x, int y) {
 
 TEST_F(Compteurs, CounterRendersOnlyWhenItsValueChanges) {
   int32_t vie = 12;
-  CompteurNumerique c(&vie, Rect(10, 64, 0, 0), general::Rouge);
+  CompteurNumerique c;
+  c.suivre(&vie, Rect(10, 64, 0, 0), general::Rouge);
   EXPECT_EQ(c.layer, 3);
   ASSERT_EQ(c.nb_ligne, 1);
   EXPECT_TRUE(montre(c.image[0], "12", general::Rouge));
@@ -85,7 +86,8 @@ TEST_F(Compteurs, CounterRendersOnlyWhenItsValueChanges) {
 }
 
 TEST_F(Compteurs, NullValuesAndEmptyWeaponSlotsAreNeverRead) {
-  CompteurNumerique c(nullptr, Rect(0, 0, 0, 0), general::Blanc);
+  CompteurNumerique c;
+  c.suivre(nullptr, Rect(0, 0, 0, 0), general::Blanc);
   CompteurNumerique2 c2("Points : ", nullptr, Rect(0, 0, 0, 0));
   Afficher_munitions m(nullptr, Rect(8, 515, 0, 0));
   Afficher_OmbreArme o(nullptr, Rect(6, 444, 0, 0));
