@@ -4,7 +4,6 @@
 // after the step before. Too many frames, or a script run dry, close the
 // window so no test can hang.
 #include <deque>
-#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -21,9 +20,6 @@ class PartieComplete : public Banc {
   void SetUp() override {
     Banc::SetUp();
     copier_donnees();
-    // A session played by hand in the data folder leaves its slots behind.
-    for (const auto& f : std::filesystem::directory_iterator(dossier_))
-      if (f.path().extension() == ".sav") std::filesystem::remove(f.path());
     general::continuer = true;
     general::fichier_utilise = -1;
     general::nb_mission_accompli = general::nb_map_accompli_mission = general::nb_map_accompli = 0;
