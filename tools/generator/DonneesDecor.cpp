@@ -41,7 +41,7 @@ void fonds() {
     for (int i = 1; i <= 2; ++i) {
       SDL_Surface* s = toile(960, 544, f.ciel);
       rect(s, 0, 360, 960, 184, f.horizon);
-      disque(s, 200 + 40 * i, 100, 30, rgba(250, 240, 200));  // the sun (or moon) drifts
+      disque(s, 660 + 40 * i, 90, 30, rgba(250, 240, 200));  // the sun (or moon) drifts, clear of the HUD
       sauver(std::string("Fonds/") + f.nom + n(i) + ".png", s);
     }
     son(std::string("Fonds/") + f.nom + "Ambiance.wav", f.frequence, 2000, 0.5);
