@@ -46,6 +46,7 @@ void marquer(Reference* cible, bool a_defendre, int vie) {
   m->TramePrincipale = cible->TramePrincipale;
 }
 
+// The ground set matches the background: both folders share their names.
 void reglages(const char* nom, char infiltration, char choix, int renforts_allies, int renforts_ennemis,
               const char* fond, int temps, const char* meteo) {
   general::nom_map = nom;
@@ -54,7 +55,7 @@ void reglages(const char* nom, char infiltration, char choix, int renforts_allie
   general::effectifs_map[0] = renforts_allies;
   general::effectifs_map[1] = renforts_ennemis;
   general::nom_fond = fond;
-  general::nom_sol = "desert/";  // a folder of numbered frames, as the battle draws them
+  general::nom_sol = fond;  // a folder of numbered frames, as the battle draws them
   // Each demo map plays its own cut-scenes, "<map>Debut" and "<map>Fin".
   general::nom_cine_debut_de_map = (std::string(nom) + "Debut").c_str();
   general::nom_cine_fin_de_map = (std::string(nom) + "Fin").c_str();
