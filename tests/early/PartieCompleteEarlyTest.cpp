@@ -53,13 +53,13 @@ int compteurs_enregistres() {
   return n;
 }
 
-// What the HUD frame's top border looks like under the game-over picture's
-// dark red veil (40, 0, 0 at 120 of 255).
-bool bord_du_hud_sous_le_voile(int x, int y) {
+// A pixel of the battle seen through the game-over picture's dark red veil
+// (40, 0, 0 at 120 of 255).
+bool sous_le_voile(SDL_Color avant, int x, int y) {
   const double a = 120.0 / 255.0;
   SDL_Color c = pixel(x, y);
-  return std::abs(c.r - (190 * (1 - a) + 40 * a)) <= 4 && std::abs(c.g - 200 * (1 - a)) <= 4 &&
-         std::abs(c.b - 210 * (1 - a)) <= 4;
+  return std::abs(c.r - (avant.r * (1 - a) + 40 * a)) <= 4 && std::abs(c.g - avant.g * (1 - a)) <= 4 &&
+         std::abs(c.b - avant.b * (1 - a)) <= 4;
 }
 
 }  // namespace
@@ -67,6 +67,7 @@ bool bord_du_hud_sous_le_voile(int x, int y) {
 TEST_F(PartieAncienne, FrenchMenusHelpPagesAndALostBattleShowingItsHudUnderTheGameOver) {
   bool choisi = false, menus_vus = false, pages_vues = false, sur_over = false, fin_vue = false;
   int widgets_combat = -1, widgets_retry = -1, attente = 0;
+  SDL_Color bord_du_hud{}, ciel{};
   auto passer = [&](bool cinematique) {
     if (cinematique && ++attente % 40 == 0) pousser_touche(SDLK_ESCAPE);
   };
@@ -123,12 +124,17 @@ TEST_F(PartieAncienne, FrenchMenusHelpPagesAndALostBattleShowingItsHudUnderTheGa
     EXPECT_TRUE(texte_a(std::to_string(Tramer::Hero->stats.pv_restants), 10, 64)) << "the life counter";
     EXPECT_EQ(compteurs_enregistres(), 3);
     widgets_combat = Interface::derniere_interface;
+    // The HUD frame's top border, and the sky beside it.
+    bord_du_hud = pixel(250, 1);
+    ciel = pixel(320, 1);
+    EXPECT_NE(bord_du_hud.r, ciel.r);
     perdre();
   });
   quand([] { return texte_a("Recommencer le Niveau", 300, 320); }, [&] {
     EXPECT_EQ(compteurs_enregistres(), 3) << "the lost battle's counters stay on the widget list";
     EXPECT_EQ(Interface::derniere_interface, widgets_combat + 1) << "the HUD and the game-over picture";
-    EXPECT_TRUE(bord_du_hud_sous_le_voile(250, 1)) << "the HUD frame drawn under the game-over picture";
+    EXPECT_TRUE(sous_le_voile(bord_du_hud, 250, 1)) << "the HUD frame drawn under the game-over picture";
+    EXPECT_TRUE(sous_le_voile(ciel, 320, 1));
     sur_over = true;
     pousser_touche(SDLK_RETURN);  // retry
   });
