@@ -23,6 +23,12 @@ class Catalogue : public Banc {
     for (Katana*& k : Element::ArmesMelee) delete k, k = nullptr;
     for (Armes*& a : Element::Projectile) delete a, a = nullptr;
     for (Armes*& a : Element::Auras) delete a, a = nullptr;
+    // The shop lists name the same weapons: a later test must not free them again.
+    for (Armes*& a : Fusils) a = nullptr;
+    for (Armes*& a : Pistolets) a = nullptr;
+    for (Armes*& a : Melee) a = nullptr;
+    for (Armes*& a : Projectiles) a = nullptr;
+    for (Armes*& a : ArmesPrincipales) a = nullptr;
     if (Inventaire) {
       delete Inventaire[0];
       delete Inventaire[1];
