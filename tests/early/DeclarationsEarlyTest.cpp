@@ -1,47 +1,12 @@
 // What the early program declares differently: its one-argument world probe,
 // its counter built with a colour, and its text chooser that takes a flag.
-#include <memory>
-#include <vector>
-
-#include "Banc.h"
+#include "Monde.h"
 #include "engine/CompteurNumerique.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
 #include "engine/Mapping.h"
 
-namespace {
-
-class Bloc : public Mapping {
- public:
-  Bloc(int x, int y, int w, int h, int16_t c, bool solide = true) : Mapping(surface(), Rect(0, 0, w, h)) {
-    position = Rect(x, y, w, h);
-    camp = c;
-    physique = solide;
-  }
-  static SDL_Surface* surface() {
-    static SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, 4, 4, 32, 0, 0, 0, 0);
-    return s;
-  }
-};
-
-class MondeAncien : public Banc {
- protected:
-  void TearDown() override {
-    objets_.clear();
-    for (int32_t i = 0; i < Mapping::dernier_objet; ++i) Mapping::Objets[i] = nullptr;
-    Mapping::dernier_objet = 0;
-    Banc::TearDown();
-  }
-  Bloc* ajouter(int x, int y, int w, int h, int16_t c, bool solide = true) {
-    objets_.push_back(std::make_unique<Bloc>(x, y, w, h, c, solide));
-    return objets_.back().get();
-  }
-  std::vector<std::unique_ptr<Bloc>> objets_;
-};
-
-}  // namespace
-
-TEST_F(MondeAncien, PlainProbeLooksAheadAndBelowButNeverUpAndSkipsItsOwnSide) {
+TEST_F(Monde, PlainProbeLooksAheadAndBelowButNeverUpAndSkipsItsOwnSide) {
   Bloc* t = ajouter(0, 0, 20, 40, ALLIE);
   t->vitesse = 5;
   ajouter(22, 0, 20, 40, ALLIE);         // own side
@@ -73,7 +38,7 @@ TEST_F(MondeAncien, PlainProbeLooksAheadAndBelowButNeverUpAndSkipsItsOwnSide) {
   EXPECT_EQ(chute->p_collision(false), PAS_COLLISION) << "moving up meets nothing";
 }
 
-TEST_F(MondeAncien, CounterBuiltWithItsColourShowsItsValueAtOnce) {
+TEST_F(Monde, CounterBuiltWithItsColourShowsItsValueAtOnce) {
   general::Police = TTF_OpenFont(GAME_DATA_DIR "/police.ttf", 18);
   ASSERT_NE(general::Police, nullptr);
   int32_t renforts = 0;

@@ -73,7 +73,7 @@ TEST_F(PartieAncienne, FrenchMenusHelpPagesAndALostBattleShowingItsHudUnderTheGa
   };
   auto perdre = [] { general::effectifs_map[0] = 0; };
 
-  puis(AVANT_TITRE + 2, [] { pousser_touche(SDLK_RETURN); });  // the title
+  puis([] { pousser_touche(SDLK_RETURN); }, AVANT_TITRE + 2);  // the title
   quand([] { return texte_a("Nouvelle Partie", 26, 230); }, [] {
     EXPECT_TRUE(texte_a("Charger Partie", 26, 252));
     EXPECT_TRUE(texte_a("Supprimer Partie", 26, 272));
@@ -88,8 +88,8 @@ TEST_F(PartieAncienne, FrenchMenusHelpPagesAndALostBattleShowingItsHudUnderTheGa
     menus_vus = true;
     pousser_touche(SDLK_DOWN);
   }, 4);
-  puis(3, [] { pousser_touche(SDLK_DOWN); });
-  puis(3, [] { pousser_touche(SDLK_RETURN); });
+  puis([] { pousser_touche(SDLK_DOWN); }, 3);
+  puis([] { pousser_touche(SDLK_RETURN); }, 3);
   quand([] { return texte_a("Assignations", 26, 230); }, [] {
     EXPECT_TRUE(texte_a("Wex", 26, 252));
     EXPECT_TRUE(texte_a("L'OMUS", 26, 294));
@@ -98,25 +98,18 @@ TEST_F(PartieAncienne, FrenchMenusHelpPagesAndALostBattleShowingItsHudUnderTheGa
     EXPECT_FALSE(page_montree(5));
     pousser_touche(SDLK_RETURN);  // nothing to open
   }, 4);
-  puis(3, [] {
+  puis([] {
     EXPECT_TRUE(page_montree(1)) << "Return left the help pages";
     pousser_touche(SDLK_UP);
-  });
-  puis(3, [&] {
+  }, 3);
+  puis([&] {
     EXPECT_TRUE(page_montree(5)) << "Up from the first title wraps to the last";
     SDL_Color barre = pixel(14, 338);
     EXPECT_EQ(barre.r, 122) << "the bar stands 20 px high on the last title";
     pages_vues = true;
     pousser_touche(SDLK_ESCAPE);
-  });
-  quand(menu_principal, [] { pousser_touche(SDLK_RETURN); }, 4);  // "Histoire"
-  puis(4, [] { pousser_touche(SDLK_RETURN); });                    // the first mission
-  puis(20, [] { pousser_touche(SDLK_RETURN); });                   // the hero
-  puis(20, [] { pousser_touche(SDLK_UP); });                       // "Débuter la mission"
-  puis(5, [&] {
-    pousser_touche(SDLK_RETURN);
-    choisi = true;
-  });
+  }, 3);
+  premiere_mission(choisi);
   quand([&] {
     passer(choisi && !Tramer::Hero);
     return combat();
@@ -147,7 +140,7 @@ TEST_F(PartieAncienne, FrenchMenusHelpPagesAndALostBattleShowingItsHudUnderTheGa
     perdre();
   });
   quand([] { return texte_a("Recommencer le Niveau", 300, 320); }, [] { pousser_touche(SDLK_DOWN); });
-  puis(3, [] { pousser_touche(SDLK_RETURN); });  // "Quitter la Partie"
+  puis([] { pousser_touche(SDLK_RETURN); }, 3);  // "Quitter la Partie"
   quand(menu_principal, [&] {
     EXPECT_EQ(compteurs_enregistres(), 0) << "the HUD went when the game-over screen closed";
     fin_vue = true;
@@ -155,7 +148,7 @@ TEST_F(PartieAncienne, FrenchMenusHelpPagesAndALostBattleShowingItsHudUnderTheGa
   }, 4);
 
   EXPECT_EQ(lancer(), 0);
-  EXPECT_TRUE(etapes_.empty()) << "the script stopped after " << images_ << " frames";
+  EXPECT_TRUE(fini()) << "the script stopped after " << images() << " frames";
   EXPECT_FALSE(general::continuer);
   EXPECT_TRUE(menus_vus);
   EXPECT_TRUE(pages_vues);

@@ -32,16 +32,9 @@ TEST_F(PartieComplete, ANewGameWinsTheFirstMissionSavesTheFrontierAndQuits) {
     if (++attente % 40 == 0) pousser_touche(SDLK_ESCAPE);
   };
 
-  puis(AVANT_TITRE + 2, [] { pousser_touche(SDLK_RETURN); });  // the title
-  puis(4, [] { pousser_touche(SDLK_RETURN); });                // "New Game"
-  quand(menu_principal, [] { pousser_touche(SDLK_RETURN); }, 4);  // "Story"
-  puis(4, [] { pousser_touche(SDLK_RETURN); });                    // the first mission
-  puis(20, [] { pousser_touche(SDLK_RETURN); });                   // the hero
-  puis(20, [] { pousser_touche(SDLK_UP); });                       // weapons: "Start the Mission"
-  puis(5, [&] {
-    pousser_touche(SDLK_RETURN);
-    choisi = true;
-  });
+  puis([] { pousser_touche(SDLK_RETURN); }, AVANT_TITRE + 2);  // the title
+  puis([] { pousser_touche(SDLK_RETURN); }, 4);                // "New Game"
+  premiere_mission(choisi);
   quand([&] {
     passer(choisi && !Tramer::Hero);
     return combat();
@@ -71,7 +64,7 @@ TEST_F(PartieComplete, ANewGameWinsTheFirstMissionSavesTheFrontierAndQuits) {
   }, [] { fermer(); }, 4);
 
   EXPECT_EQ(lancer(), 0);
-  EXPECT_TRUE(etapes_.empty()) << "the script stopped after " << images_ << " frames";
+  EXPECT_TRUE(fini()) << "the script stopped after " << images() << " frames";
   EXPECT_FALSE(general::continuer);
   EXPECT_EQ(cartes[0], "Plaine.map");
   EXPECT_EQ(cartes[1], "Usine.map") << "the won map chains the mission's next one";

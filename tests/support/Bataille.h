@@ -4,12 +4,12 @@
 // sets and weapons), and a frame hook that runs scripted steps, each when
 // its condition holds, so a test can drive a battle and the screens it
 // opens. Cut-scenes are removed unless a test keeps them.
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "Banc.h"
+#include "Deroulement.h"
 #include "Palette.h"
 #include "battle/Catalogues.h"
 #include "characters/InitierPersos.h"
@@ -19,7 +19,7 @@
 #include "engine/Interface.h"
 #include "platform/Horloge.h"
 
-class Bataille : public Banc {
+class Bataille : public Banc, public Deroulement {
  protected:
   void SetUp() override {
     Banc::SetUp();
@@ -53,41 +53,12 @@ class Bataille : public Banc {
     std::filesystem::rename(dossier_ / "Cinematiques.garde", dossier_ / "Cinematiques");
   }
 
-  // Script: each step runs at the first frame its condition holds (and at
-  // least `attente` frames after the step before). A script that runs dry
-  // or takes too long closes the window so no test can hang.
-  struct Etape {
-    std::function<bool()> quand;
-    std::function<void()> faire;
-    int attente;
-  };
-  Bataille& quand(std::function<bool()> c, std::function<void()> f, int attente = 2) {
-    etapes_.push_back({std::move(c), std::move(f), attente});
-    return *this;
-  }
-  Bataille& puis(std::function<void()> f, int attente = 2) {
-    return quand([] { return true; }, std::move(f), attente);
-  }
+  // The script of Deroulement, with the battles started counted.
   void accrocher(int limite = 3000) {
-    Horloge::crochet_image([this, limite] {
-      ++images_;
-      ++depuis_;
+    derouler(limite, [this] {
       if (en_bataille() && general::debut_partie) ++departs_;
-      if (images_ > limite || (etapes_.empty() && depuis_ > 200)) {
-        SDL_Event e{};
-        e.type = SDL_QUIT;
-        SDL_PushEvent(&e);
-        return;
-      }
-      if (etapes_.empty() || depuis_ < etapes_.front().attente || !etapes_.front().quand()) return;
-      depuis_ = 0;
-      auto f = std::move(etapes_.front().faire);
-      etapes_.pop_front();
-      f();
     });
   }
-  bool fini() const { return etapes_.empty(); }
-  int images() const { return images_; }
   // Battles started, seen from their first frame.
   int departs() const { return departs_; }
 
@@ -108,15 +79,7 @@ class Bataille : public Banc {
     e.type = SDL_MOUSEBUTTONUP;
     SDL_PushEvent(&e);
   }
-  static void fermer() {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    SDL_PushEvent(&e);
-  }
 
  private:
-  std::deque<Etape> etapes_;
-  int images_ = 0;
-  int depuis_ = 0;
   int departs_ = 0;
 };

@@ -1,18 +1,15 @@
 #pragma once
-// Whole sessions from the program's entry point, on the virtual clock. Each
-// step runs at the first frame its condition holds, at least `attente` frames
-// after the step before. Too many frames, or a script run dry, close the
-// window so no test can hang.
-#include <deque>
-#include <functional>
+// Whole sessions from the program's entry point, on the virtual clock, driven
+// by a script of steps.
 #include <string>
 
+#include "Deroulement.h"
 #include "Script.h"
 #include "characters/Tramer.h"
 #include "engine/Demarrage.h"
 #include "engine/Logos.h"
 
-class PartieComplete : public Banc {
+class PartieComplete : public Banc, public Deroulement {
  protected:
   static constexpr int AVANT_TITRE = 2 + NB_IMAGES_LOGOS;
   static constexpr int LIMITE = 30000;
@@ -27,43 +24,25 @@ class PartieComplete : public Banc {
     general::temps_de_jeu = 0;
   }
 
-  void quand(std::function<bool()> c, std::function<void()> f, int attente = 2) {
-    etapes_.push_back({std::move(c), std::move(f), attente});
-  }
-  void puis(int attente, std::function<void()> f) { quand([] { return true; }, std::move(f), attente); }
-
+  // Runs the program from its entry point under the script; its exit status.
   int lancer() {
-    Horloge::crochet_image([this] {
-      ++images_;
-      ++depuis_;
-      if (images_ > LIMITE || (etapes_.empty() && depuis_ > 200)) {
-        fermer();
-        return;
-      }
-      if (etapes_.empty() || depuis_ < etapes_.front().attente || !etapes_.front().quand()) return;
-      depuis_ = 0;
-      auto f = std::move(etapes_.front().faire);
-      etapes_.pop_front();
-      f();
-    });
+    derouler(LIMITE);
     int r = SDL_main(0, nullptr);
     Horloge::crochet_image(nullptr);
     return r;
   }
-  static void fermer() {
-    SDL_Event e{};
-    e.type = SDL_QUIT;
-    SDL_PushEvent(&e);
+  // From the main menu: "Story", the first mission, the hero and the weapons
+  // as they are; `choisi` is set once the mission starts.
+  void premiere_mission(bool& choisi) {
+    quand(menu_principal, [] { pousser_touche(SDLK_RETURN); }, 4);
+    puis([] { pousser_touche(SDLK_RETURN); }, 4);   // the first mission
+    puis([] { pousser_touche(SDLK_RETURN); }, 20);  // the hero
+    puis([] { pousser_touche(SDLK_UP); }, 20);      // the weapons: the start line
+    puis([&choisi] {
+      pousser_touche(SDLK_RETURN);
+      choisi = true;
+    }, 5);
   }
   static bool menu_principal() { return texte_a(early ? "Histoire" : "Story", 26, 230); }
   static bool combat() { return Tramer::Hero && general::statut_jeu == 1 && !general::debut_partie; }
-
-  struct Etape {
-    std::function<bool()> quand;
-    std::function<void()> faire;
-    int attente;
-  };
-  std::deque<Etape> etapes_;
-  int images_ = 0;
-  int depuis_ = 0;
 };
