@@ -1,6 +1,7 @@
 #pragma once
 // Ground vehicles keep to the ground: they fall onto what lies below them
 // every frame and never climb. A fixed emplacement never moves sideways.
+// (The earlier game had no gravity: its ground vehicles only drove apart.)
 #include "characters/Vehicules.h"
 
 class VehiculeTerrestre : public Vehicule {
@@ -8,8 +9,11 @@ class VehiculeTerrestre : public Vehicule {
   VehiculeTerrestre(P_char n, SDL_Rect pos);
   ~VehiculeTerrestre() override = default;
 
+#if !GAME_EARLY
+  // The earlier ground vehicles ran and moved as every vehicle does.
   void comportement() override;
   void mouvement() override;
+#endif
   void controlejoueur() override;
 
   bool siege_attaque = false;
