@@ -1,7 +1,6 @@
 #pragma once
 // Ground vehicles keep to the ground: they fall onto what lies below them
 // every frame and never climb. A fixed emplacement never moves sideways.
-// (The earlier game had no gravity: its ground vehicles only drove apart.)
 #include "characters/Vehicules.h"
 
 class VehiculeTerrestre : public Vehicule {
@@ -10,7 +9,7 @@ class VehiculeTerrestre : public Vehicule {
   ~VehiculeTerrestre() override = default;
 
 #if !GAME_EARLY
-  // The earlier ground vehicles ran and moved as every vehicle does.
+  // The earlier ground vehicles ran and moved as every other vehicle.
   void comportement() override;
   void mouvement() override;
 #endif

@@ -631,21 +631,17 @@ void Vehicule::recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, d
   Jouer_son(general::Impact, calculer_volume(centre_scrolling));
   if (physique) return;
   // Everyone aboard dies with the vehicle and is put out at the wreck.
-  equipage_tue(Direction);
-  if (controlj()) sortir_joueur();
-  // The earlier crews stayed inside; only the hero gets out, or the player
-  // would watch a wreck he never leaves and never come back.
-  if constexpr (early) return;
-  while (nb_passager > 0) RetirerPassager(0);
-  Mort.remise_a_zero();
-}
-
-void Vehicule::equipage_tue(int16_t Direction) {
   Mapping* bord[NB_MAX_PASSAGERS];
   const int n = nb_passager;
   for (int k = 0; k < n; ++k) bord[k] = passagers[k];
   for (int k = 0; k < n; ++k)
     if (bord[k]) bord[k]->recevoirdegats(10000, this, Direction, 0.0, 0);
+  if (controlj()) sortir_joueur();
+  // The earlier crews stayed inside. The hero still gets out: inside, he
+  // would never come back and the camera would stay on the wreck.
+  if constexpr (early) return;
+  while (nb_passager > 0) RetirerPassager(0);
+  Mort.remise_a_zero();
 }
 
 // ---- Drawing ----

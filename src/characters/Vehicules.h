@@ -134,6 +134,5 @@ class Vehicule : public Mapping {
   void approcher(Mapping* T);
   void patrouiller(SDL_Rect P);
   void espacer_convoi();
-  void equipage_tue(int16_t Direction);
   void dessiner_etat(SDL_Rect p);
 };

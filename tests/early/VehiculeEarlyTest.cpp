@@ -135,6 +135,15 @@ TEST_F(VehiculeAncien, TheAIWaitsForATargetAimsStraightAtItAndIgnoresItsObjectiv
   v->comportement();
   EXPECT_EQ(v->position.x, 1040);
   EXPECT_EQ(v->direction, DROITE);
+  // A calm emplacement of an infiltration map never looks around.
+  general::infiltration = 1;
+  Vehicule* poste = new VehiculeTerrestre("Vehicules/Terrestres/tourelles/", Rect(5000, 100, 0, 0));
+  monter(poste, soldat(0, 0, ENNEMI));
+  for (int i = 0; i < 3; ++i) {
+    Horloge::avancer(4001);
+    poste->comportement();
+    EXPECT_EQ(poste->direction, DROITE);
+  }
 }
 
 TEST_F(VehiculeAncien, HitsCountAfterFiveSecondsAndAWreckKeepsItsDeadCrewButPutsTheHeroOut) {
