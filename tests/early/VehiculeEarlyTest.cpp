@@ -5,7 +5,6 @@
 
 #include "../characters/Garage.h"
 #include "engine/OuvrirImage.h"
-#include "engine/OuvrirSon.h"
 
 using VehiculeAncien = Garage;
 
@@ -151,10 +150,7 @@ TEST_F(VehiculeAncien, HitsCountAfterFiveSecondsAndAWreckKeepsItsDeadCrewButPuts
   Soldat* h = hero(0, 0);
   Soldat* b = soldat(0, 0, ALLIE);
   Vehicule* v = new VehiculeAerien(HELICO, Rect(700, 150, 0, 0));
-  general::Impact = AllouerSon("Armes/Impact.wav", false);
-  general::debut_partie = true;
-  for (Soldat* s : {a, h, b}) v->interragir(s);
-  general::debut_partie = false;
+  embarquer(v, {a, h, b});
   Horloge::avancer(4000);
   v->recevoirdegats(100, nullptr, 0, 0, 0);
   EXPECT_EQ(v->vie, 250) << "still protected after 4 s";
