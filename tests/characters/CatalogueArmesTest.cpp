@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "Apparences.h"
@@ -23,6 +25,12 @@ class Catalogue : public Banc {
     for (Katana*& k : Element::ArmesMelee) delete k, k = nullptr;
     for (Armes*& a : Element::Projectile) delete a, a = nullptr;
     for (Armes*& a : Element::Auras) delete a, a = nullptr;
+    // The unlock lists point at the same weapons: forget them too.
+    std::fill(std::begin(Fusils), std::end(Fusils), nullptr);
+    std::fill(std::begin(Pistolets), std::end(Pistolets), nullptr);
+    std::fill(std::begin(ArmesPrincipales), std::end(ArmesPrincipales), nullptr);
+    std::fill(std::begin(Melee), std::end(Melee), nullptr);
+    std::fill(std::begin(Projectiles), std::end(Projectiles), nullptr);
     if (Inventaire) {
       delete Inventaire[0];
       delete Inventaire[1];
