@@ -536,19 +536,6 @@ int Vehicule::p_collision2(bool even, int32_t ignorer) {
 
 // ---- Firing ----
 
-namespace {
-
-// The earlier weapons fire with four arguments: no instant shot, no endless reserve.
-template <class A>
-short tirer_arme(A* a, SDL_Rect p, double angle, bool illimite) {
-  if constexpr (requires { a->Tirer(p, false, true, angle); })
-    return a->Tirer(p, false, true, angle);
-  else
-    return a->Tirer(p, false, true, angle, false, illimite && !early);
-}
-
-}  // namespace
-
 SDL_Rect Vehicule::point_de_tir(int k) const {
   SDL_Rect S = position;
   const SDL_Rect& p = placements[k];
@@ -588,7 +575,8 @@ void Vehicule::Tirs() {
         M.x = static_cast<Sint16>(static_cast<int>(S.x + c * lt));
         M.y = static_cast<Sint16>(static_cast<int>(S.y - s * lt));
         const short avant = A->get_charge_actuelle();
-        tirer_arme(A, M, a, true);
+        // The earlier turrets spent their reserve like any gun.
+        A->Tirer(M, false, true, a, false, !early);
         if (!early && A->get_charge_actuelle() != avant) {
           // The gun kicks the aim up or down at random.
           const int s = Horloge::hasard() % 2 ? 1 : -1;
@@ -599,10 +587,10 @@ void Vehicule::Tirs() {
         break;
       }
       case HORIZONTAL:
-        tirer_arme(A, S, direction == DROITE ? 0 : 180, false);
+        A->Tirer(S, false, true, direction == DROITE ? 0 : 180, false, false);
         break;
       case VERTICAL:
-        tirer_arme(A, S, 270, false);
+        A->Tirer(S, false, true, 270, false, false);
         break;
       default:
         break;

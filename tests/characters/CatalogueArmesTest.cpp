@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <iterator>
 #include <string>
 
 #include "Apparences.h"
@@ -25,12 +24,12 @@ class Catalogue : public Banc {
     for (Katana*& k : Element::ArmesMelee) delete k, k = nullptr;
     for (Armes*& a : Element::Projectile) delete a, a = nullptr;
     for (Armes*& a : Element::Auras) delete a, a = nullptr;
-    // The unlock lists point at the same weapons: forget them too.
-    std::fill(std::begin(Fusils), std::end(Fusils), nullptr);
-    std::fill(std::begin(Pistolets), std::end(Pistolets), nullptr);
-    std::fill(std::begin(ArmesPrincipales), std::end(ArmesPrincipales), nullptr);
-    std::fill(std::begin(Melee), std::end(Melee), nullptr);
-    std::fill(std::begin(Projectiles), std::end(Projectiles), nullptr);
+    // The choice lists share those weapons: nothing may point at them now.
+    std::fill_n(Fusils, 8, nullptr);
+    std::fill_n(Pistolets, 8, nullptr);
+    std::fill_n(ArmesPrincipales, 12, nullptr);
+    std::fill_n(Melee, 5, nullptr);
+    std::fill_n(Projectiles, 4, nullptr);
     if (Inventaire) {
       delete Inventaire[0];
       delete Inventaire[1];
