@@ -565,15 +565,15 @@ void Vehicule::Tirs() {
         }
         const double a = angle_vers(S, Q);
         const int lt = Tourelle ? Tourelle->w : 0;
-        double c = std::cos(a * PI / 180.0), s = std::sin(a * PI / 180.0);
+        double cosinus = std::cos(a * PI / 180.0), sinus = std::sin(a * PI / 180.0);
         if constexpr (early) {
           // The earlier muzzle always lay up and ahead of the pivot.
-          c = std::fabs(c);
-          s = std::fabs(s);
+          cosinus = std::fabs(cosinus);
+          sinus = std::fabs(sinus);
         }
         SDL_Rect M = S;
-        M.x = static_cast<Sint16>(static_cast<int>(S.x + c * lt));
-        M.y = static_cast<Sint16>(static_cast<int>(S.y - s * lt));
+        M.x = static_cast<Sint16>(static_cast<int>(S.x + cosinus * lt));
+        M.y = static_cast<Sint16>(static_cast<int>(S.y - sinus * lt));
         const short avant = A->get_charge_actuelle();
         // The earlier turrets spent their reserve like any gun.
         A->Tirer(M, false, true, a, false, !early);
