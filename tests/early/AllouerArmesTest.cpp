@@ -111,7 +111,9 @@ TEST_F(ArmesSoldat, FacingLooksAtWhatLiesLeftOfTheCentreAndRightAtTheCentre) {
   Tramer* loin = soldat("Loin", ENNEMI, 3000, 300);
   loin->vivant = true;
   t->direction = DROITE;
+  testing::internal::CaptureStdout();  // the bullet's trace
   auto* balle = new TirV(Rect(2000, 300, 0, 0), 0.0, GAUCHE, 0);
+  testing::internal::GetCapturedStdout();
   balle->Tas = true;
   t->recevoirdegats(5, balle, GAUCHE, 0.0, 1);
   EXPECT_EQ(t->direction, GAUCHE) << "toward the one at 990, not the shooter at 2000";
