@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "CatalogueComplet.h"
 #include "Soldats.h"
 #include "weapons/Aura.h"
 #include "weapons/Bouclier.h"
@@ -119,39 +120,7 @@ TEST_F(ArmesSoldat, FacingLooksAtWhatLiesLeftOfTheCentreAndRightAtTheCentre) {
   EXPECT_EQ(t->direction, GAUCHE) << "toward the one at 990, not the shooter at 2000";
 }
 
-namespace {
-
-// The whole catalogue, built as at start-up and freed after each test.
-class CatalogueEarly : public Banc {
- protected:
-  void SetUp() override {
-    Banc::SetUp();
-    vider_apparences();
-    copier_donnees();
-    InitierPersos();
-  }
-  void TearDown() override {
-    for (Armes*& a : Element::ArmesPrincipales) delete a, a = nullptr;
-    for (Katana*& k : Element::ArmesMelee) delete k, k = nullptr;
-    for (Armes*& a : Element::Projectile) delete a, a = nullptr;
-    for (Armes*& a : Element::Auras) delete a, a = nullptr;
-    std::fill_n(Fusils, 8, nullptr);
-    std::fill_n(Pistolets, 8, nullptr);
-    std::fill_n(ArmesPrincipales, 12, nullptr);
-    std::fill_n(Melee, 5, nullptr);
-    std::fill_n(Projectiles, 4, nullptr);
-    if (Inventaire) {
-      delete Inventaire[0];
-      delete Inventaire[1];
-      delete[] Inventaire;
-      Inventaire = nullptr;
-    }
-    vider_apparences();
-    Banc::TearDown();
-  }
-};
-
-}  // namespace
+using CatalogueEarly = CatalogueComplet;
 
 TEST_F(CatalogueEarly, FourEntriesCarryUnlimitedRange) {
   std::vector<int> snipers;
