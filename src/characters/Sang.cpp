@@ -45,7 +45,6 @@ Sang::Sang(const char* dossier, short dir, Mapping* c, SDL_Rect w, short, double
   // Without a first frame the entry counts as empty: the creator drops it.
   SDL_Surface* premier = nb_image > 0 ? image[0] : nullptr;
   Mapping::image[0] = premier;
-  demarrer(cycle);
   TramePrincipale = Rect(0, 0, premier ? premier->w : 0, premier ? premier->h : 0);
   cible = c;
   physique = false;
