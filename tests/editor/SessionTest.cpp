@@ -9,6 +9,9 @@
 #include "Script.h"
 #include "battle/FichierMap.h"
 #include "battle/Perso.h"
+#include "battle/Sauvegarde.h"
+#include "characters/Tramer.h"
+#include "engine/cc.h"
 #include "characters/Element.h"
 #include "editor/CreerPerso.h"
 #include "editor/Mappeur.h"
@@ -431,4 +434,111 @@ TEST_F(Session, TypedNamesLoseTheirBlanksAndNeverNameOneOfTheGamesOwnFiles) {
   general::nom_perso = " Relka2 ";
   EXPECT_TRUE(SauvegarderPerso());
   EXPECT_TRUE(fs::is_regular_file("Relka2"));
+}
+
+// A map maker's whole round: a map built with the mouse on the editor's
+// default background and ground, saved, listed in a mission file, and played
+// from the title screen to its outcome.
+TEST_F(Session, AMapBuiltInTheEditorIsListedInAMissionAndPlayedToItsEnd) {
+  for (const auto& f : fs::directory_iterator(dossier_))
+    if (f.path().extension() == ".sav") fs::remove(f.path());
+  general::fichier_utilise = -1;
+  general::nb_mission_accompli = general::nb_map_accompli_mission = general::nb_map_accompli = 0;
+  general::nom_fond = "fond2.png";
+  general::nom_sol = "base.png";
+  general::infiltration = 0;
+  general::temps_map = 0;
+  bool combat_vu = false, gagne = false, menu_apres = false;
+  std::string slot;
+  int cinematiques = 0;
+  auto menu_principal = [] { return texte_a("Story", 26, 230); };
+  auto combat = [] { return Tramer::Hero && general::statut_jeu == 1 && !general::debut_partie; };
+
+  Script s;
+  s.puis(AVANT_TITRE + 2, [] {
+    for (char c : ACCORD_EDITEUR) appuyer(static_cast<SDLKey>(c), static_cast<Uint16>(c));
+  });
+  s.puis(10, [] {
+    for (int i = 0; i < 5; ++i) pousser_touche(SDLK_BACKSPACE, 8);
+    taper("Essai");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(30, [] {});
+  cliquer(s, 300, 380);  // the start point, selected from the start
+  page(s, SDLK_d, 2);    // 5 -> 7: markers
+  choisir(s, DIVERS, 2);  // "Fin.png"
+  cliquer(s, 900, 380);
+  choisir(s, DIVERS, 4);  // a neutral command centre
+  cliquer(s, 600, 380);
+  page(s, SDLK_a, 5);    // 7 -> 2: obstacles, a ledge to stand on
+  choisir(s, OBSTACLE);
+  cliquer(s, 750, 470);
+  page(s, SDLK_d, 1);    // enemies
+  choisir(s, ENNEMIS);
+  cliquer(s, 850, 300);
+  page(s, SDLK_d, 1);    // allies
+  choisir(s, ALLIES);
+  cliquer(s, 400, 300);
+  s.puis(PAUSE, [] {
+    EXPECT_EQ(compter(DIVERS), 3);
+    EXPECT_EQ(compter(OBSTACLE), 1);
+    EXPECT_EQ(compter(ENNEMIS), 1);
+    EXPECT_EQ(compter(ALLIES), 1);
+    general::effectifs_map[1] = 0;  // no enemy comes back
+    pousser_touche(SDLK_RETURN);    // save, and on to the character editor
+  });
+  s.puis(10, [] { pousser_touche(SDLK_RETURN); });  // "Soldat"
+  s.puis(30, [] { pousser_touche(SDLK_RETURN); });  // the sex prompt
+  s.puis(30, [this] {
+    ASSERT_TRUE(fs::is_regular_file("Essai.map"));
+    ecrire_fichier("Mission1.txt", "Essai.map");
+    pousser_touche(SDLK_RETURN);  // leave the creator for the title screen
+  });
+  s.puis(30, [] { pousser_touche(SDLK_RETURN); });  // the title
+  s.puis(5, [] { pousser_touche(SDLK_RETURN); });   // "New Game"
+  s.quand(4, menu_principal, [] { pousser_touche(SDLK_RETURN); });  // "Story"
+  s.puis(4, [] { pousser_touche(SDLK_RETURN); });   // the first mission
+  s.puis(20, [] { pousser_touche(SDLK_RETURN); });  // the hero
+  s.puis(20, [] { pousser_touche(SDLK_UP); });      // "Start the Mission"
+  s.puis(5, [] { pousser_touche(SDLK_RETURN); });
+  s.quand(2, [&] {
+    if (!Tramer::Hero && ++cinematiques % 40 == 0) pousser_touche(SDLK_ESCAPE);
+    return combat();
+  }, [&] {
+    combat_vu = true;
+    EXPECT_STREQ(general::nom_map.retournertexte(), "Essai.map");
+    // The default background and ground are drawn, not the battle's grey.
+    SDL_Color ciel = pixel(480, 60), sol = pixel(480, 535);
+    EXPECT_NEAR(ciel.r, 120, 3) << "background";
+    EXPECT_NEAR(ciel.b, 220, 3);
+    EXPECT_NEAR(sol.r, 100, 3) << "ground";
+    EXPECT_NEAR(sol.g, 70, 3);
+    int camps[2] = {};
+    for (int i = 0; i < Tramer::nb_persos; ++i)
+      if (Tramer* t = Tramer::Persos[i]; t && t->vivant && (t->camp == ALLIE || t->camp == ENNEMI)) ++camps[t->camp];
+    EXPECT_GE(camps[ALLIE], 2) << "the hero and the placed ally";
+    EXPECT_EQ(camps[ENNEMI], 1);
+    EXPECT_EQ(cc::nb_cc, 1);
+    // The enemy falls: nobody is left to come back.
+    for (int i = 0; i < Tramer::nb_persos; ++i)
+      if (Tramer* t = Tramer::Persos[i]; t && t->camp == ENNEMI) t->recevoirdegats(10000, Tramer::Hero, 0, 0.0, 0);
+  });
+  s.quand(2, [&] {
+    if (general::statut_jeu == 0) gagne = true;
+    if (gagne && ++cinematiques % 40 == 0) pousser_touche(SDLK_ESCAPE);
+    return menu_principal();
+  }, [&] {
+    menu_apres = true;
+    slot = nom_slot(general::fichier_utilise);
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+  });
+  EXPECT_EQ(s.lancer(), 0);
+  EXPECT_TRUE(s.fini()) << "the script stopped after " << s.images() << " frames";
+  EXPECT_TRUE(combat_vu);
+  EXPECT_TRUE(gagne);
+  EXPECT_TRUE(menu_apres);
+  EXPECT_EQ(general::nb_mission_accompli, 1) << "the one-map mission is done";
+  EXPECT_TRUE(fs::is_regular_file(slot)) << "the won map was saved";
 }
