@@ -108,9 +108,11 @@ void auras() {
     const std::string F = std::string("Armes/") + a.nom + "/";
     sauver(std::string("Armes/Auras/") + a.nom + "/ombre.png", ombre(a), false);
     sauver(F + "ombre.png", ombre(a), false);
+    // The weapon picture is mirrored for a left-facing carrier: no letter on it.
     SDL_Surface* s = toile(40, 40);
     disque(s, 20, 20, 18, a.couleur);
-    texte(s, a.lettre, 20, 20, 22, rgba(255, 255, 255), true);
+    disque(s, 20, 20, 9, rgba(255, 255, 255));
+    disque(s, 20, 20, 5, a.couleur);
     sauver(F + a.nom + ".png", s);
     son(F + a.nom + ".wav", 500 + 40 * a.lettre[0] % 300, 700, 0.05);  // the aura rising
     son(F + "recharger.wav", 900, 200, 0.2);
