@@ -24,16 +24,17 @@ struct Lecteur {
   int type;             // the palette kind, or -1 for the male appearance sets
   const char* dossier;  // joined before each name in the entry
   const char* retirer;  // bytes the reader drops from the names
+  bool absent_vide;     // a missing catalog makes no entry at all
 };
 
 const Lecteur LECTEURS[] = {
-    {"Objets.txt", LectureObjets, OBJET, "", ""},
-    {"Objets_Animes.txt", LectureObjetsAnimes, OBJET_ANIME, "Objets_Animes/", ""},
-    {"Persos.txt", LecturePersos, ALLIES, "", ""},
-    {"Obstacles.txt", LectureObstacles, OBSTACLE, "Obstacles/", "\r"},
-    {"Vehicules/Aeriens.txt", LectureVehiculesAeriens, VEHICULE_AERIEN, "Vehicules/Aeriens/", "\r"},
-    {"Ombres.txt", LectureOmbres, OMBRE, "", "\rNR"},
-    {"Hommes/Hommes.txt", LectureHommes, -1, "", ""},
+    {"Objets.txt", LectureObjets, OBJET, "", "", false},
+    {"Objets_Animes.txt", LectureObjetsAnimes, OBJET_ANIME, "Objets_Animes/", "", false},
+    {"Persos.txt", LecturePersos, ALLIES, "", "", false},
+    {"Obstacles.txt", LectureObstacles, OBSTACLE, "Obstacles/", "\r", true},
+    {"Vehicules/Aeriens.txt", LectureVehiculesAeriens, VEHICULE_AERIEN, "Vehicules/Aeriens/", "\r", true},
+    {"Ombres.txt", LectureOmbres, OMBRE, "", "\rNR", false},
+    {"Hommes/Hommes.txt", LectureHommes, -1, "", "", false},
 };
 constexpr int NB_LECTEURS = sizeof(LECTEURS) / sizeof(LECTEURS[0]);
 
@@ -91,13 +92,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
   (void)ok;
   if (taille < 1) return 0;
   const Lecteur& l = LECTEURS[donnees[0] % NB_LECTEURS];
+  // The selector alone stands for a missing catalog.
+  const bool absent = taille == 1;
   const std::string texte(reinterpret_cast<const char*>(donnees) + 1, taille - 1);
-  FILE* f = std::fopen(l.fichier, "wb");
-  if (!f) std::abort();
-  std::fwrite(texte.data(), 1, texte.size(), f);
-  std::fclose(f);
+  std::remove(l.fichier);
+  if (!absent) {
+    FILE* f = std::fopen(l.fichier, "wb");
+    if (!f) std::abort();
+    std::fwrite(texte.data(), 1, texte.size(), f);
+    std::fclose(f);
+  }
 
-  const std::vector<std::string> noms = attendus(texte, l);
+  const std::vector<std::string> noms =
+      absent && l.absent_vide ? std::vector<std::string>{} : attendus(texte, l);
   if (l.type < 0) {
     new Element("Aucun", 0);
     l.lire();
