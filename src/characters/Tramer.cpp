@@ -92,6 +92,7 @@ Tramer::Tramer() { type_objet = TRAMER; }
 
 void Tramer::valeurs_de_depart(const Perso& perso) {
   stats = caracteristiques(100, 100, 10, 2);
+  // The earlier build has no respawn window.
 #if !GAME_EARLY
   TLimites.en_cours = true;
 #endif
@@ -230,7 +231,15 @@ void Tramer::entrer_en_escouade(bool hero) {
 Tramer::Tramer(P_char nom, Perso perso, bool hero) {
   valeurs_de_depart(perso);
   verifier = nom;
-  Initialiser(hero);
+  if constexpr (early) {
+    // The earlier soldier is not stood up anew: it only takes its side and
+    // life from the record before it is armed.
+    prendre_camp_et_vie();
+    AllouerArmes(hero);
+    InitialiserTimers();
+  } else {
+    Initialiser(hero);
+  }
   habiller();
   entrer_en_escouade(hero);
   if (general::infiltration && camp == ALLIE) comportement_actuel = COPIER_JOUEUR;
@@ -369,15 +378,24 @@ void Tramer::armer_hero() {
   }
 }
 
+void Tramer::prendre_camp_et_vie() {
+  camp = description.camp_perso ? ENNEMI : ALLIE;
+  stats.pv_max = stats.pv_restants = description.vie_perso;
+}
+
 void Tramer::Initialiser(bool hero) {
   vivant = affichage = physique = true;
   cacher = false;
   layer = 4;
   action = TOMBER;
-  camp = description.camp_perso ? ENNEMI : ALLIE;
-  stats.pv_max = stats.pv_restants = description.vie_perso;
+  prendre_camp_et_vie();
   saut = 0;
   diffusion = 0;
+  AllouerArmes(hero);
+  InitialiserTimers();
+}
+
+void Tramer::AllouerArmes(bool hero) {
   // Every weapon held is the soldier's own: all of them go before new ones come.
   if (!Inventaire2) Inventaire2 = new Armes*[2]{nullptr, nullptr};
   liberer_armes();
@@ -385,7 +403,13 @@ void Tramer::Initialiser(bool hero) {
     armer_hero();
   else
     armer_ia();
-  InitialiserTimers();
+}
+
+int Tramer::retourner_sens(SDL_Rect point) { return point.x < position.x + TramePrincipale.w / 2 ? GAUCHE : DROITE; }
+
+int Tramer::retourner_sens(Mapping* autre) {
+  if (!autre) return direction;
+  return autre->position.x + autre->TramePrincipale.w / 2 < position.x + TramePrincipale.w / 2 ? GAUCHE : DROITE;
 }
 
 void Tramer::InitialiserTimers() {
