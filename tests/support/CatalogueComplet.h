@@ -11,15 +11,9 @@
 #include "weapons/Katana.h"
 
 class CatalogueComplet : public Banc {
- protected:
-  void SetUp() override {
-    Banc::SetUp();
-    vider_apparences();
-    copier_donnees();
-    InitierPersos();
-  }
-  void TearDown() override {
-    // The catalogue lives for the whole run in the game; a test frees it.
+ public:
+  // The catalogue lives for the whole run in the game; a test frees it.
+  static void liberer_catalogue() {
     for (Armes*& a : Element::ArmesPrincipales) delete a, a = nullptr;
     for (Katana*& k : Element::ArmesMelee) delete k, k = nullptr;
     for (Armes*& a : Element::Projectile) delete a, a = nullptr;
@@ -36,6 +30,17 @@ class CatalogueComplet : public Banc {
       delete[] Inventaire;
       Inventaire = nullptr;
     }
+  }
+
+ protected:
+  void SetUp() override {
+    Banc::SetUp();
+    vider_apparences();
+    copier_donnees();
+    InitierPersos();
+  }
+  void TearDown() override {
+    liberer_catalogue();
     vider_apparences();
     Banc::TearDown();
   }

@@ -3,7 +3,9 @@
 // by a script of steps.
 #include <string>
 
+#include "CatalogueComplet.h"
 #include "Deroulement.h"
+#include "Palette.h"
 #include "Script.h"
 #include "characters/Tramer.h"
 #include "engine/Demarrage.h"
@@ -22,6 +24,18 @@ class PartieComplete : public Banc, public Deroulement {
     general::nb_mission_accompli = general::nb_map_accompli_mission = general::nb_map_accompli = 0;
     general::nb_tue = general::nb_mort = general::nb_hs = general::wex_actuelle = 0;
     general::temps_de_jeu = 0;
+  }
+  // The start-up's catalogue, palette and last battle live for a run in the
+  // game; a later bench in the same process builds its own.
+  void TearDown() override {
+    Horloge::crochet_image(nullptr);
+    ReinitialiserMap();
+    Tramer::Hero = nullptr;
+    Mapping::centre_scrolling = nullptr;
+    CatalogueComplet::liberer_catalogue();
+    vider_apparences();
+    vider_palette();
+    Banc::TearDown();
   }
 
   // Runs the program from its entry point under the script; its exit status.
