@@ -15,6 +15,10 @@ constexpr int NB_COLONNES_NOMS = 256;
 // campaign leaves the frontier at NB_MISSIONS, which has none.
 bool mission_valide(int mission);
 
+// True for an empty entry of an existing mission file, such as the one a
+// final line feed adds: a map without enemies.
+bool entree_vide(int mission, int map);
+
 // After a won map: moves the frontier when that map was the frontier map.
 void mettre_systeme_a_jour(int mission_en_cours, int map_finie);
 
