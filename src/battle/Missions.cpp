@@ -79,6 +79,13 @@ int ReleverNbMap(const char* fichier) {
   return sauts + 1;
 }
 
+int ReleverNbMission(const char* fichier) { return ReleverNbMap(fichier); }
+
+// Room for choosing a map of a mission and for a save menu; neither does
+// anything yet.
+void Selectionner_Map_Mission(int) {}
+void MenuSauvegarde() {}
+
 int ReleverProgression() {
   return static_cast<int>(static_cast<int64_t>(general::nb_map_accompli) * 100 / NB_MAPS_CAMPAGNE);
 }

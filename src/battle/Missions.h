@@ -35,5 +35,9 @@ int LireNbMapMission(int mission);
 // 1 when the file cannot be opened; never more than NB_LIGNES_NOMS.
 int ReleverNbMap(const char* fichier);
 
+int ReleverNbMission(const char* fichier);  // the same count
+void Selectionner_Map_Mission(int);          // does nothing
+void MenuSauvegarde();                       // does nothing
+
 int ReleverProgression();  // percent of the campaign's maps completed
 int ReleverTempsdeJeu();   // seconds: this run's clock plus the time loaded from the slot
