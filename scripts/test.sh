@@ -7,13 +7,25 @@ bash scripts/setup.sh
 jobs=$(nproc)
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 
+# Each test program must also pass run whole, as one process: no test may
+# lean on state another left behind.
+whole() {
+  for t in "$1"/tests/test_*; do
+    [ -f "$t" ] && [ -x "$t" ] || continue
+    echo "whole: $t"
+    "$t" --gtest_brief=1 >/dev/null
+  done
+}
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build -j"$jobs" --output-on-failure --timeout 120
+whole build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DGAME_SANITIZE=ON -DGAME_BENCHMARKS=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 whole build-asan
 
 bash scripts/fuzz.sh

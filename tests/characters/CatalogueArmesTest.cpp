@@ -19,16 +19,7 @@ class Catalogue : public Banc {
   }
   void TearDown() override {
     // The catalogue lives for the whole run in the game; a test frees it.
-    for (Armes*& a : Element::ArmesPrincipales) delete a, a = nullptr;
-    for (Katana*& k : Element::ArmesMelee) delete k, k = nullptr;
-    for (Armes*& a : Element::Projectile) delete a, a = nullptr;
-    for (Armes*& a : Element::Auras) delete a, a = nullptr;
-    if (Inventaire) {
-      delete Inventaire[0];
-      delete Inventaire[1];
-      delete[] Inventaire;
-      Inventaire = nullptr;
-    }
+    LibererCatalogue();
     vider_apparences();
     Banc::TearDown();
   }
