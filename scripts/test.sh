@@ -13,7 +13,7 @@ whole() {
   for t in "$1"/tests/test_*; do
     [ -f "$t" ] && [ -x "$t" ] || continue
     echo "whole: $t"
-    "$t" --gtest_brief=1 >/dev/null
+    "$t" --gtest_brief=1 2>/dev/null
   done
 }
 
@@ -24,8 +24,8 @@ whole build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DGAME_SANITIZE=ON -DGAME_BENCHMARKS=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 whole build-asan
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
+whole build-asan
 
 bash scripts/fuzz.sh
