@@ -13,7 +13,10 @@ whole() {
   for t in "$1"/tests/test_*; do
     [ -f "$t" ] && [ -x "$t" ] || continue
     echo "whole: $t"
-    "$t" --gtest_brief=1 2>/dev/null
+    if ! "$t" --gtest_brief=1 2>"$t.stderr"; then
+      tail -n 40 "$t.stderr"
+      return 1
+    fi
   done
 }
 
