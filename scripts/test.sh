@@ -29,6 +29,9 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DGAME_SANITIZE=ON -DGAME_BENC
 cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 ctest --test-dir build-asan -j"$jobs" --output-on-failure --timeout 300
-whole build-asan
+# Start-up's window, font and frame sets live until the process ends; tests
+# that start the game again strand the earlier ones, so leaks are checked per
+# test above and the whole runs look for memory errors only.
+ASAN_OPTIONS=detect_leaks=0 whole build-asan
 
 bash scripts/fuzz.sh
