@@ -33,7 +33,10 @@ bool rien_devant(const TirV* t, int dx, double dy) {
 bool hors_16_bits(double v) { return v < INT16_MIN || v > INT16_MAX; }
 }  // namespace
 
-TirV::TirV(SDL_Rect pos, double angle, int dir, int rangee) : TirV(pos, angle, dir, rangee_des_tirs(rangee)) {}
+TirV::TirV(SDL_Rect pos, double angle, int dir, int rangee) : TirV(pos, angle, dir, rangee_des_tirs(rangee)) {
+  // The earlier build traced every aimed shot's first vertical step.
+  if constexpr (early) ecrire_pas_vertical(p_y);
+}
 
 TirV::TirV(SDL_Rect pos, double angle, int dir, const char* const rangee[6]) : Mapping(static_cast<SDL_Surface*>(nullptr), Rect(0, 0, 0, 0)) {
   // The picture pair makes way for this bullet's own rotated frames.
