@@ -3,10 +3,11 @@
 // by a script of steps.
 #include <string>
 
-#include "CatalogueComplet.h"
+#include "Apparences.h"
 #include "Deroulement.h"
 #include "Palette.h"
 #include "Script.h"
+#include "characters/InitierPersos.h"
 #include "characters/Tramer.h"
 #include "engine/Demarrage.h"
 #include "engine/Logos.h"
@@ -32,7 +33,7 @@ class PartieComplete : public Banc, public Deroulement {
     ReinitialiserMap();
     Tramer::Hero = nullptr;
     Mapping::centre_scrolling = nullptr;
-    CatalogueComplet::liberer_catalogue();
+    LibererCatalogue();
     vider_apparences();
     vider_palette();
     Banc::TearDown();
