@@ -30,7 +30,8 @@ Sang::Sang(const char* dossier, short dir, Mapping* c, SDL_Rect w, short, double
   for (int n = 1;; ++n) {
     const std::string p = chemin_cadre(dossier, dir, n);
     essais += p + "\n";
-    if (!AllouerImage(p.c_str(), 0, false)) break;
+    // The missing frame that ends the count is expected: no warning for it.
+    if (!AllouerImage(p.c_str(), 0, false, false)) break;
     ++nb_image;
   }
   Fichiers::EcritureSure f("sang.txt");
