@@ -254,6 +254,13 @@ int JouerMap(int mission, int map) {
   general::statut_jeu = EN_COURS;
   general::debut_partie = true;
   general::nom_map = LireNomMap(mission, map);
+  // An empty entry has no enemy to fight: it is won at once, with no battle
+  // and no cut-scene, so that the mission goes on.
+  if (entree_vide(mission, map)) {
+    mettre_systeme_a_jour(mission, map);
+    SauvegardeSysteme();
+    return 0;
+  }
   const bool lisible = LireMap3(general::nom_map.retournertexte());
   general::seconde_life = false;
   // A battle without its map would be won on its first frame and saved.
