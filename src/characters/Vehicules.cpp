@@ -7,6 +7,7 @@
 
 #include "characters/Element.h"
 #include "engine/Fonctions.h"
+#include "engine/FormatEcran.h"
 #include "engine/OuvrirImage.h"
 #include "engine/OuvrirSon.h"
 #include "weapons/Armes.h"
@@ -653,7 +654,7 @@ void Vehicule::placer_tourelle(SDL_Rect p, bool hero) {
     }
     const double a = angle_vers(S, Q);
     if (hero) dessiner(viseur, Q.x, Q.y);
-    SDL_Surface* R = rotozoomSurface(Tourelle, a, 1.0, 0);
+    SDL_Surface* R = tourner(Tourelle, a, 1.0);
     if (!R) continue;
     const double c = std::cos(a * PI / 180.0), s = std::sin(a * PI / 180.0);
     const int dx = Tourelle->w / 2 - decalage_tourelle.x, dy = decalage_tourelle.y - Tourelle->h / 2;

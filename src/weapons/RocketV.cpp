@@ -4,6 +4,7 @@
 
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
+#include "engine/FormatEcran.h"
 #include "engine/OuvrirImage.h"
 #include "weapons/Fumee.h"
 #include "weapons/Projectiles.h"
@@ -12,8 +13,8 @@
 RocketV::RocketV(SDL_Rect pos, double angle, int16_t v) {
   // Two rotated copies made for this rocket alone, freed with it.
   SDL_Surface* p = AllouerImage("Armes/Roquette.png", 0, false);
-  image[0] = p ? rotozoomSurface(p, angle, 1.0, 0) : nullptr;
-  image[1] = p ? rotozoomSurface(p, angle, 0.5, 0) : nullptr;
+  image[0] = tourner(p, angle, 1.0);
+  image[1] = tourner(p, angle, 0.5);
   const int w = image[0] ? image[0]->w : 0, h = image[0] ? image[0]->h : 0;
   TramePrincipale = Rect(0, 0, w, h);
   Angle = angle;
