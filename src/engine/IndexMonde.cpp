@@ -33,6 +33,17 @@ bool en_passe = false;
 int32_t appelant = -1;
 std::vector<int32_t> sales;
 bool sale[Mapping::NB_OBJETS];
+// One bit per entry, set while the entry is empty.
+constexpr int NB_MOTS = (Mapping::NB_OBJETS + 63) / 64;
+uint64_t vides[NB_MOTS];
+
+void marquer_vide(int32_t i, bool vide) {
+  const uint64_t bit = uint64_t{1} << (i & 63);
+  if (vide)
+    vides[i >> 6] |= bit;
+  else
+    vides[i >> 6] &= ~bit;
+}
 
 // The stretch of x an object may reach: its frame offset may move either
 // edge of its box, whichever way it faces.
@@ -64,6 +75,7 @@ void oter(std::vector<int32_t>& v, int32_t i) {
 void ranger(int32_t i) {
   if (i < 0 || i >= Mapping::NB_OBJETS) return;
   const Fiche neuve = place(i);
+  marquer_vide(i, neuve.c0 == ABSENT);
   Fiche& f = fiches[i];
   if (neuve.c0 == f.c0 && neuve.c1 == f.c1) return;
   if (f.c0 == LARGE)
@@ -150,6 +162,26 @@ void preparer() {
   if (a_refaire) refaire();
   if (appelant >= 0) ranger(appelant);
   for (int32_t s : sales) ranger(s);
+}
+
+int32_t derniere_vide() {
+  if (!actif || !en_passe) return -2;
+  preparer();
+  int32_t r = -1;
+  const int32_t haut = Mapping::dernier_objet - 1;
+  for (int32_t m = haut >> 6; m >= 0 && haut >= 1 && r < 0; --m) {
+    uint64_t mot = vides[m];
+    if (m == haut >> 6 && (haut & 63) != 63) mot &= (uint64_t{1} << ((haut & 63) + 1)) - 1;
+    if (m == 0) mot &= ~uint64_t{1};  // entry 0 is never taken again
+    if (mot) r = m * 64 + 63 - __builtin_clzll(mot);
+  }
+  if (verifier) {
+    int32_t t = -1;
+    for (int32_t i = haut; i >= 1 && t < 0; --i)
+      if (!Mapping::occupe(i)) t = i;
+    if (t != r) ecart("registration", r, t);
+  }
+  return r;
 }
 
 void ecart(const char* sonde, int32_t par_colonnes, int32_t par_table) {

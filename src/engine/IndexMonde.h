@@ -45,6 +45,11 @@ void bouge(const Mapping* o);
 // Brings the columns in step with the table before a question.
 void preparer();
 
+// During the frame pass: the highest empty entry from 1 to dernier_objet - 1,
+// -1 for none, as a walk down the table finds it; -2 outside the pass, where
+// the caller walks the table itself.
+int32_t derniere_vide();
+
 // A difference between the columns and the walk of the table.
 void ecart(const char* sonde, int32_t colonnes, int32_t table);
 

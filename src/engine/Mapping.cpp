@@ -14,10 +14,6 @@ Mapping* Mapping::Objets[Mapping::NB_OBJETS];
 int32_t Mapping::dernier_objet = 0;
 Mapping* Mapping::centre_scrolling = nullptr;
 
-bool Mapping::occupe(int32_t i) {
-  return i >= 0 && i < dernier_objet && Objets[i] && Objets[i]->image && Objets[i]->image[0];
-}
-
 void Mapping::Retirer(int32_t i) {
   if (i < 0 || i >= dernier_objet) return;
   for (int32_t k = i; k + 1 < dernier_objet; ++k) {
@@ -41,13 +37,18 @@ void Mapping::initialisation() {
   vivant = true;
   colliser = -1;
   // Empty entries are reused from the top down; entry 0 is never reused.
-  for (int32_t i = dernier_objet - 1; i >= 1; --i)
-    if (!occupe(i)) {
-      element_actuel = static_cast<uint32_t>(i);
-      Objets[i] = this;
-      IndexMonde::inscrit(i);
-      return;
-    }
+  int32_t libre = IndexMonde::derniere_vide();
+  if (libre == -2) {
+    libre = -1;
+    for (int32_t i = dernier_objet - 1; i >= 1 && libre < 0; --i)
+      if (!occupe(i)) libre = i;
+  }
+  if (libre >= 1) {
+    element_actuel = static_cast<uint32_t>(libre);
+    Objets[libre] = this;
+    IndexMonde::inscrit(libre);
+    return;
+  }
   if (dernier_objet >= NB_OBJETS) {
     // A full world refuses the object rather than writing past the table.
     static bool dit = false;

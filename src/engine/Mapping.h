@@ -139,6 +139,11 @@ void Mapping::pour_chaque_touche(const char* sonde, E&& etendue, F&& touche, G&&
   }
 }
 
+// Every pass and probe asks this of every entry: it stays inline.
+inline bool Mapping::occupe(int32_t i) {
+  return i >= 0 && i < dernier_objet && Objets[i] && Objets[i]->image && Objets[i]->image[0];
+}
+
 bool ReleverObjetsaDetruire();
 bool ReleverObjetsaDefendre();
 int Relever_nb_Objets_Destructibles(int camp);

@@ -28,9 +28,10 @@ int Tir::p_collision(bool) {
   const int avant = direction == DROITE ? x + w - fx : x + fx;
   const int apres = direction == DROITE ? avant + v : avant - v;
   const int32_t i = premier_touche("bullet", 0, avant, apres, [&](int32_t i) {
-    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) return false;
+    // Cheapest refusals first: most of a map is decor that stops nothing.
     Mapping* o = Objets[i];
-    if (!o->physique || o->camp == camp || !o->affichage) return false;
+    if (!o || !o->physique || o->camp == camp || !o->affichage) return false;
+    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) return false;
     const int haut = o->position.y + o->relever_decalage_y(), bas = o->position.y + o->TramePrincipale.h;
     const int gauche = o->position.x, droite = o->position.x + o->TramePrincipale.w;
     if (!(y + fy < bas && y + h > haut)) return false;
