@@ -3,11 +3,16 @@
 namespace {
 constexpr int D = Vehicule::ARME_DEFAUT;
 const SDL_Rect P0 = {0, 0, 0, 0};
+// The earlier rider carried the common turret, higher up and further back.
+const SDL_Rect RIDER_CANON = early ? SDL_Rect{152, 67, 0, 0} : SDL_Rect{170, 128, 0, 0};
+const SDL_Rect RIDER_TOURELLE = early ? SDL_Rect{151, 28, 0, 0} : SDL_Rect{151, 128, 0, 0};
+const char* const RIDER_IMAGE = early ? nullptr : "Vehicules/Terrestres/rider/Tourelle.png";
+const SDL_Rect RIDER_PIVOT = early ? SDL_Rect{17, 67, 0, 0} : SDL_Rect{21, 68, 0, 0};
 }  // namespace
 
 const ModeleVehicule VehiculeTerrestre::Modeles[] = {
-    {"Vehicules/Terrestres/rider/", 250, 50, 4, {HORIZONTAL, TOURELLE}, {{170, 128, 0, 0}, {151, 128, 0, 0}},
-     "Vehicules/Terrestres/rider/Tourelle.png", {21, 68, 0, 0},
+    {"Vehicules/Terrestres/rider/", 250, 50, 4, {HORIZONTAL, TOURELLE}, {RIDER_CANON, RIDER_TOURELLE}, RIDER_IMAGE,
+     RIDER_PIVOT,
      {"Vehicules/Terrestres/rider/roues-1.png", "Vehicules/Terrestres/rider/roues-2.png",
       "Vehicules/Terrestres/rider/roues-stop.png"},
      false, false, {D, D}},
@@ -22,6 +27,7 @@ VehiculeTerrestre::VehiculeTerrestre(P_char n, SDL_Rect pos) : Vehicule(n, pos) 
   choisir_modele(Modeles, nb_modeles);
 }
 
+#if !GAME_EARLY
 void VehiculeTerrestre::comportement() {
   if (refuse() || conduire()) return;
   // Even a fixed emplacement settles on the ground; a wreck stays a wreck.
@@ -33,6 +39,7 @@ void VehiculeTerrestre::mouvement() {
   if (!tourelle && deplacement_x)
     position.x = static_cast<Sint16>(position.x + (direction == DROITE ? vitesse : -vitesse));
 }
+#endif
 
 void VehiculeTerrestre::controlejoueur() {
   if (!tourelle) {

@@ -8,8 +8,11 @@ class VehiculeTerrestre : public Vehicule {
   VehiculeTerrestre(P_char n, SDL_Rect pos);
   ~VehiculeTerrestre() override = default;
 
+#if !GAME_EARLY
+  // The earlier ground vehicles ran and moved as every other vehicle.
   void comportement() override;
   void mouvement() override;
+#endif
   void controlejoueur() override;
 
   bool siege_attaque = false;

@@ -63,17 +63,19 @@ void dessiner(SDL_Surface* s, int x, int y) {
 }  // namespace
 
 Vehicule::Vehicule(P_char n, SDL_Rect pos) {
-  Ronde.en_cours = true;
-  Ronde.remise_a_zero();
-  Invincibilite.en_cours = true;
-  Invincibilite.remise_a_zero();
-  Mort.en_cours = true;
-  Mort.remise_a_zero();
-  cycle.en_cours = true;
-  cycle.remise_a_zero();
-  ES.en_cours = true;
-  ES.remise_a_zero();
-  statut = general::infiltration ? 0 : 4;
+  // The earlier vehicles neither come back nor look around: their return
+  // and look-around clocks never start.
+  for (Timing* t : {&Invincibilite, &cycle, &ES}) {
+    t->en_cours = true;
+    t->remise_a_zero();
+  }
+  if constexpr (!early) {
+    Ronde.en_cours = true;
+    Ronde.remise_a_zero();
+    Mort.en_cours = true;
+    Mort.remise_a_zero();
+  }
+  statut = early || general::infiltration ? 0 : 4;
   placements[0] = placements[1] = general::origine;
   camp = NUL;
   type_objet = VEHICULE;
@@ -137,10 +139,8 @@ void Vehicule::choisir_modele(const ModeleVehicule* modeles, int nb) {
         ArmesVehic[k] = copie_catalogue(m->armes[k]);
       }
     }
-    if (m->tourelle) {
-      Tourelle = *m->tourelle ? AllouerImage(m->tourelle, 0, false) : nullptr;
-      if (*m->tourelle) decalage_tourelle = m->pivot;
-    }
+    if (m->tourelle) Tourelle = *m->tourelle ? AllouerImage(m->tourelle, 0, false) : nullptr;
+    if (m->pivot.x || m->pivot.y) decalage_tourelle = m->pivot;
     if (m->rouages[0])
       for (int k = 0; k < 3; ++k) Rouage[k] = TotalAllouerImage(m->rouages[k]);
     helice = m->helice;
@@ -205,18 +205,25 @@ void Vehicule::gravite() {
 bool Vehicule::conduire() {
   deplacement_x = deplacement_y = false;
   tirer[0] = tirer[1] = false;
-  if (!(vivant && camp != NUL && physique && nb_passager != 0)) return false;
+  // The earlier game drove a vehicle its camp had taken even with nobody
+  // aboard; never a neutral one, which would fire on both camps, nor a wreck.
+  if (!(vivant && camp != NUL && physique && (early || nb_passager != 0))) return false;
   if (controlj())
     controlejoueur();
   else if (vivant)
     controleia();
+#if GAME_EARLY
+  avancer();
+#else
   mouvement();
+#endif
   Tirs();
   return true;
 }
 
 void Vehicule::comportement() {
   if (refuse() || conduire()) return;
+  if constexpr (early) return;  // no gravity and no return there
   if (!tourelle) gravite();
   if (Mort.cycle(20000) == 3 && nb_passager == 0 && reapparaitre && !general::infiltration) retour_au_depart();
 }
@@ -354,7 +361,7 @@ Mapping* Vehicule::chercher_cible() {
   }
   if (calme) {
     if (T && distance(this, T) > largeur_ecran() / 4) T = nullptr;
-    if (!T && tourelle && Ronde.cycle(4000) == 3) {
+    if (!early && !T && tourelle && Ronde.cycle(4000) == 3) {
       direction = direction == DROITE ? GAUCHE : DROITE;
       Ronde.remise_a_zero();
     }
@@ -387,35 +394,46 @@ void Vehicule::espacer_convoi() {
   deplacement_x = !devant || distance(devant, this) > 200;
 }
 
+void Vehicule::viser(Mapping* T) {
+  const int tx = T->position.x + T->TramePrincipale.w / 2, ty = T->position.y + T->TramePrincipale.h / 2;
+  if constexpr (early) {
+    cible.x = static_cast<Sint16>(tx);  // the earlier gunners aimed without a sweep
+    cible.y = static_cast<Sint16>(ty);
+    return;
+  }
+  if (cible.x < tx && tx - cible.x > 20)
+    cible.x = static_cast<Sint16>(cible.x + 20);
+  else if (cible.x > tx && cible.x - tx > 20)
+    cible.x = static_cast<Sint16>(cible.x - 20);
+  if (cible.y < ty && ty - cible.y > 20)
+    cible.y = static_cast<Sint16>(cible.y + 20);
+  else if (cible.y > ty && cible.y - ty > 20)
+    cible.y = static_cast<Sint16>(cible.y - 20);
+}
+
+void Vehicule::approcher(Mapping* T) {
+  const int gx = calcul_distance_x(T);
+  if ((gx < 0 ? -gx : gx) > largeur_ecran() / 2) {
+    direction = gx < 0 ? GAUCHE : DROITE;
+    espacer_convoi();
+  }
+  const int gy = calcul_distance_y(T);
+  if ((gy < 0 ? -gy : gy) > 400) {
+    deplacement_y = true;
+    direction2 = gy >= 0 ? BAS : HAUT;
+  }
+}
+
 void Vehicule::controleia() {
   Mapping* T = chercher_cible();
   if (!T) {
-    patrouiller(pos_depart);
+    if constexpr (!early) patrouiller(pos_depart);  // the earlier AI waited for a target
     return;
   }
   const int d = distance(this, T);
-  if (d < 1000) {
-    const int tx = T->position.x + T->TramePrincipale.w / 2, ty = T->position.y + T->TramePrincipale.h / 2;
-    if (cible.x < tx && tx - cible.x > 20)
-      cible.x = static_cast<Sint16>(cible.x + 20);
-    else if (cible.x > tx && cible.x - tx > 20)
-      cible.x = static_cast<Sint16>(cible.x - 20);
-    if (cible.y < ty && ty - cible.y > 20)
-      cible.y = static_cast<Sint16>(cible.y + 20);
-    else if (cible.y > ty && cible.y - ty > 20)
-      cible.y = static_cast<Sint16>(cible.y - 20);
-  }
-  if (!Objectif) {
-    const int gx = calcul_distance_x(T);
-    if ((gx < 0 ? -gx : gx) > largeur_ecran() / 2) {
-      direction = gx < 0 ? GAUCHE : DROITE;
-      espacer_convoi();
-    }
-    const int gy = calcul_distance_y(T);
-    if ((gy < 0 ? -gy : gy) > 400) {
-      deplacement_y = true;
-      direction2 = gy >= 0 ? BAS : HAUT;
-    }
+  if (d < 1000) viser(T);
+  if (!Objectif || early) {
+    approcher(T);
   } else if (Objectif->type_objet == TRAMER) {
     const int g = calcul_distance_x(Objectif);
     if ((g < 0 ? -g : g) > 200) {
@@ -436,10 +454,14 @@ void Vehicule::controleia() {
 
 // ---- Moving and probing ----
 
-void Vehicule::mouvement() {
+void Vehicule::avancer() {
   if (deplacement_x) position.x = static_cast<Sint16>(position.x + (direction == DROITE ? vitesse : -vitesse));
   if (deplacement_y) position.y = static_cast<Sint16>(position.y + (direction2 == BAS ? vitesse : -vitesse));
 }
+
+#if !GAME_EARLY
+void Vehicule::mouvement() { avancer(); }
+#endif
 
 namespace {
 
@@ -536,12 +558,19 @@ void Vehicule::Tirs() {
         }
         const double a = angle_vers(S, Q);
         const int lt = Tourelle ? Tourelle->w : 0;
+        double cosinus = std::cos(a * PI / 180.0), sinus = std::sin(a * PI / 180.0);
+        if constexpr (early) {
+          // The earlier muzzle always lay up and ahead of the pivot.
+          cosinus = std::fabs(cosinus);
+          sinus = std::fabs(sinus);
+        }
         SDL_Rect M = S;
-        M.x = static_cast<Sint16>(static_cast<int>(S.x + std::cos(a * PI / 180.0) * lt));
-        M.y = static_cast<Sint16>(static_cast<int>(S.y - std::sin(a * PI / 180.0) * lt));
+        M.x = static_cast<Sint16>(static_cast<int>(S.x + cosinus * lt));
+        M.y = static_cast<Sint16>(static_cast<int>(S.y - sinus * lt));
         const short avant = A->get_charge_actuelle();
-        A->Tirer(M, false, true, a, false, true);
-        if (A->get_charge_actuelle() != avant) {
+        // The earlier turrets spent their reserve like any gun.
+        A->Tirer(M, false, true, a, false, !early);
+        if (!early && A->get_charge_actuelle() != avant) {
           // The gun kicks the aim up or down at random.
           const int s = Horloge::hasard() % 2 ? 1 : -1;
           const int y = static_cast<int>(s * A->get_force() * 0.7 + cible.y);
@@ -566,11 +595,11 @@ void Vehicule::Tirs() {
 
 void Vehicule::be_objectif(int Camp, int) {
   camp = static_cast<int16_t>(Camp);
-  reapparaitre = false;
+  if constexpr (!early) reapparaitre = false;
 }
 
 void Vehicule::recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, double, int16_t) {
-  if (degats <= 0 || Invincibilite.cycle(2000) != 3) {
+  if (degats <= 0 || Invincibilite.cycle(early ? 5000 : 2000) != 3) {
     if (ATK) ATK->vivant = true;
     return;
   }
@@ -578,7 +607,7 @@ void Vehicule::recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, d
   vie = static_cast<int16_t>(vie - degats);
   if (vie <= 0) {
     physique = false;
-    vivant = false;
+    if constexpr (!early) vivant = false;  // the earlier wrecks stayed standing
   }
   Jouer_son(general::Impact, calculer_volume(centre_scrolling));
   if (physique) return;
@@ -589,6 +618,9 @@ void Vehicule::recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, d
   for (int k = 0; k < n; ++k)
     if (bord[k]) bord[k]->recevoirdegats(10000, this, Direction, 0.0, 0);
   if (controlj()) sortir_joueur();
+  // The earlier crews stayed inside. The hero still gets out: inside, he
+  // would never come back and the camera would stay on the wreck.
+  if constexpr (early) return;
   while (nb_passager > 0) RetirerPassager(0);
   Mort.remise_a_zero();
 }
@@ -650,7 +682,8 @@ void Vehicule::bliting() {
   p.y = static_cast<Sint16>(position.y - general::Scrolling.y);
   if (!(-TramePrincipale.w < p.x && p.x < largeur_ecran() && -TramePrincipale.h < p.y && p.y < hauteur_ecran()))
     return;
-  const int Z = general::dezoom == 1 ? 1 : 0;
+  // The earlier game took the size from the zoom factor: half size below 1.
+  const int Z = early ? (general::zoom < 1.0 ? 1 : 0) : (general::dezoom == 1 ? 1 : 0);
   const int dir = direction == GAUCHE ? 1 : 0;
   if (vie < 1) {
     dessiner(image_de(die, dir, Z), p.x, p.y);

@@ -22,7 +22,7 @@ struct ModeleVehicule {
   int modes[2];
   SDL_Rect placements[2];
   const char* tourelle;     // null: the common turret; "": none
-  SDL_Rect pivot;           // used with a turret picture of the model's own
+  SDL_Rect pivot;           // (0, 0): the turret picture's usual pivot
   const char* rouages[3];   // two moving frames and the stopped one; null: none
   bool helice;
   bool fixe;                // a fixed emplacement
@@ -51,7 +51,9 @@ class Vehicule : public Mapping {
   void be_objectif(int Camp, int Vie) override;
   void recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, double angle, int16_t decalage_y) override;
 
+#if !GAME_EARLY
   virtual void mouvement();
+#endif
   virtual int p_collision2(bool even, int32_t ignorer);
   virtual void controlejoueur();
   virtual void controleia();
@@ -114,6 +116,8 @@ class Vehicule : public Mapping {
   // Clears this frame's requests, then drives, moves and fires when manned;
   // false when nobody drives.
   bool conduire();
+  // The requested steps; obstacles do not stop them.
+  void avancer();
   // Falls 16 px a frame to the rest line, or stands on what it meets.
   void gravite();
   // Shared by the ground kind: the fire requests and the exit key.
@@ -126,6 +130,8 @@ class Vehicule : public Mapping {
   void placer_tourelle(SDL_Rect p, bool hero);
   SDL_Rect point_de_tir(int k) const;
   Mapping* chercher_cible();
+  void viser(Mapping* T);
+  void approcher(Mapping* T);
   void patrouiller(SDL_Rect P);
   void espacer_convoi();
   void dessiner_etat(SDL_Rect p);

@@ -74,7 +74,7 @@ TEST_F(Carte, DemoMapFillsEveryRegistryAndTheSettings) {
   EXPECT_EQ(general::effectifs_map[1], 30);
   EXPECT_EQ(general::temps_map, 600);
   EXPECT_STREQ(general::nom_fond.retournertexte(), "foret/");
-  EXPECT_STREQ(general::nom_sol.retournertexte(), "desert/");
+  EXPECT_STREQ(general::nom_sol.retournertexte(), "foret/");
   EXPECT_STREQ(general::nom_cine_debut_de_map.retournertexte(), "PlaineDebut");
 }
 

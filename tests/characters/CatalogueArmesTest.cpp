@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "Apparences.h"
@@ -23,6 +24,12 @@ class Catalogue : public Banc {
     for (Katana*& k : Element::ArmesMelee) delete k, k = nullptr;
     for (Armes*& a : Element::Projectile) delete a, a = nullptr;
     for (Armes*& a : Element::Auras) delete a, a = nullptr;
+    // The choice lists share those weapons: nothing may point at them now.
+    std::fill_n(Fusils, 8, nullptr);
+    std::fill_n(Pistolets, 8, nullptr);
+    std::fill_n(ArmesPrincipales, 12, nullptr);
+    std::fill_n(Melee, 5, nullptr);
+    std::fill_n(Projectiles, 4, nullptr);
     if (Inventaire) {
       delete Inventaire[0];
       delete Inventaire[1];

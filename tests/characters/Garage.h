@@ -14,6 +14,7 @@
 #include "characters/VehiculeTerrestre.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
+#include "engine/OuvrirSon.h"
 #include "weapons/Armes.h"
 #include "weapons/LanceRoquette.h"
 
@@ -64,6 +65,7 @@ class Garage : public Banc {
     Vehicule::nb_vehicule = 0;
     Element::ArmesPrincipales[9] = new Armes("N-Destructor", 2, 18, 80, 55, 150, 300, 4000, false, 0, 2);
     Element::ArmesPrincipales[8] = new LanceRoquette("N-Dead-Launcher", 1, 90, 80, 500, 20, 80, 5000, false, 0);
+    general::Impact = AllouerSon("Armes/Impact.wav", false);
     Son::effacer_appels();
   }
   void TearDown() override {
@@ -105,6 +107,12 @@ class Garage : public Banc {
   static void monter(Vehicule* v, Mapping* s) {
     Horloge::avancer(501);
     v->interragir(s);
+  }
+  // Boards them all in one go, as the map start does.
+  static void embarquer(Vehicule* v, std::initializer_list<Mapping*> equipage) {
+    general::debut_partie = true;
+    for (Mapping* m : equipage) v->interragir(m);
+    general::debut_partie = false;
   }
   template <typename T>
   std::vector<T*> trouver() {

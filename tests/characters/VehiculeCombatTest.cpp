@@ -1,5 +1,4 @@
 #include "Garage.h"
-#include "engine/OuvrirSon.h"
 
 using Combat = Garage;
 
@@ -41,12 +40,7 @@ TEST_F(Combat, DestructionKillsEveryoneAboardAndPutsThemOutAtTheWreck) {
   Soldat* h = hero(0, 0);
   Soldat* b = soldat(0, 0, ALLIE);
   Vehicule* v = new VehiculeAerien(HELICO, Rect(700, 150, 0, 0));
-  general::Impact = AllouerSon("Armes/Impact.wav", false);
-  general::debut_partie = true;
-  v->interragir(a);
-  v->interragir(h);
-  v->interragir(b);
-  general::debut_partie = false;
+  embarquer(v, {a, h, b});
   ASSERT_EQ(Mapping::centre_scrolling, v);
   Horloge::avancer(2001);
   v->recevoirdegats(300, nullptr, GAUCHE, 0, 0);

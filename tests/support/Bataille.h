@@ -34,7 +34,9 @@ class Bataille : public Banc {
     general::fichier_utilise = 1;
     general::perso_choisi = 0;
     general::wex_actuelle = 0;
+#if !GAME_EARLY
     general::TimeUp = false;
+#endif
     general::Scrolling = general::origine;
     general::Fin_map = {0, 10000, 0, 0};
   }

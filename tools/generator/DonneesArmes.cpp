@@ -56,15 +56,36 @@ void silhouette(SDL_Surface* s, const Forme& f, Uint32 c, Uint32 detail) {
   if (f.lunette) rect(s, debut + 6, 0, (fin - debut) / 2, haut, detail);
 }
 
+// What makes the side view read as a weapon: light along the top, a dark
+// muzzle, a trigger guard and a lit lens on a scope.
+void reliefs(SDL_Surface* s, const Forme& f) {
+  const int L = f.longueur, H = f.hauteur, haut = H / 4, corps = H / 3;
+  const Uint32 clair = rgba(255, 255, 255, 90), noir = rgba(20, 20, 20);
+  if (f.tube) {
+    rect(s, 0, haut, L, 2, clair);
+    rect(s, 0, haut, 4, corps + 4, noir);
+    return;
+  }
+  const int debut = f.crosse, fin = L - f.canon;
+  rect(s, debut, haut, fin - debut, 2, clair);
+  rect(s, L - 3, haut + 2, 3, corps / 2 > 2 ? corps / 2 : 2, noir);
+  const int garde = debut + (f.crosse > 0 ? 4 : 2) + 6;
+  cadre(s, garde, haut + corps, 10, (H - haut - corps) / 2 + 1, noir);
+  if (f.lunette) rect(s, debut + 6 + (fin - debut) / 2 - 4, 1, 3, haut - 2, rgba(120, 200, 255));
+}
+
 void armes_a_feu() {
   for (const Forme& f : FUSILS) {
     const std::string F = std::string("Armes/") + f.nom + "/";
     SDL_Surface* s = toile(f.longueur, f.hauteur);
     silhouette(s, f, f.couleur, rgba(30, 30, 30));
+    reliefs(s, f);
     sauver(F + f.nom + ".png", s);
-    SDL_Surface* o = toile(f.longueur, f.hauteur, rgba(0, 0, 0));
-    silhouette(o, f, rgba(200, 200, 200), rgba(200, 200, 200));
-    sauver(F + "ombre.png", o, false);
+    // The silhouette is also laid over a weapon on the ground within reach:
+    // pale and see-through, so the weapon stays recognisable under it.
+    SDL_Surface* o = toile(f.longueur, f.hauteur);
+    silhouette(o, f, rgba(220, 220, 220, 170), rgba(220, 220, 220, 170));
+    sauver(F + "ombre.png", o);
     if (f.lunette) {
       // Scoped weapons have a sight of their own: a ring with a cross.
       SDL_Surface* v = toile(40, 40);
@@ -147,10 +168,10 @@ void lames() {
       }
       sauver(F + std::to_string(k + 1) + ".png", s);
     }
-    SDL_Surface* o = toile(l.longueur + 12, 12, rgba(0, 0, 0));
-    rect(o, 0, 4, 10, 4, rgba(200, 200, 200));
-    ligne(o, 10, 6, l.longueur + 11, 6, rgba(200, 200, 200), l.epaisseur);
-    sauver(F + "ombre.png", o, false);
+    SDL_Surface* o = toile(l.longueur + 12, 12);
+    rect(o, 0, 4, 10, 4, rgba(220, 220, 220, 170));
+    ligne(o, 10, 6, l.longueur + 11, 6, rgba(220, 220, 220, 170), l.epaisseur);
+    sauver(F + "ombre.png", o);
   }
 }
 

@@ -55,8 +55,10 @@ void ordres() {
 }
 
 // Every plain object of a map comes with the shadow of its own name, laid
-// over its top-left corner: shade across its top quarter (RGB, the game
-// makes shadows half transparent).
+// over its top-left corner (RGB: the game makes shadows half transparent).
+// A shadow is a plain rectangle, so it shades only what is square at the
+// top of its object: a crate's lid, a barrel's rim; the round or open
+// shapes get a speck that shows nothing.
 void ombres_des_objets() {
   std::ifstream f("Objets.txt", std::ios::binary);
   std::stringstream tout;
@@ -70,7 +72,10 @@ void ombres_des_objets() {
       std::fprintf(stderr, "gendata: no picture for the object %s\n", nom.c_str());
       continue;
     }
-    SDL_Surface* s = toile(objet->w, objet->h / 4 > 0 ? objet->h / 4 : 1, rgba(20, 20, 30));
+    int w = 1, h = 1;
+    if (nom == "caisse.png") w = objet->w, h = objet->h / 4;
+    if (nom == "baril.png") w = objet->w, h = 4;
+    SDL_Surface* s = toile(w, h, rgba(20, 20, 30));
     SDL_FreeSurface(objet);
     sauver("Ombres/" + nom, s, false);
   }

@@ -46,6 +46,7 @@ void marquer(Reference* cible, bool a_defendre, int vie) {
   m->TramePrincipale = cible->TramePrincipale;
 }
 
+// The ground set matches the background: both folders share their names.
 void reglages(const char* nom, char infiltration, char choix, int renforts_allies, int renforts_ennemis,
               const char* fond, int temps, const char* meteo) {
   general::nom_map = nom;
@@ -54,7 +55,7 @@ void reglages(const char* nom, char infiltration, char choix, int renforts_allie
   general::effectifs_map[0] = renforts_allies;
   general::effectifs_map[1] = renforts_ennemis;
   general::nom_fond = fond;
-  general::nom_sol = "desert/";  // a folder of numbered frames, as the battle draws them
+  general::nom_sol = fond;  // a folder of numbered frames, as the battle draws them
   // Each demo map plays its own cut-scenes, "<map>Debut" and "<map>Fin".
   general::nom_cine_debut_de_map = (std::string(nom) + "Debut").c_str();
   general::nom_cine_fin_de_map = (std::string(nom) + "Fin").c_str();
@@ -76,7 +77,7 @@ void plaine() {
   poser(DIVERS, "Debut.png", 260);
   poser(DIVERS, "cc-allie.png", 320);
   poser(OBJET, "arbre.png", 420);
-  poser(OMBRE, "ombre_arbre.png", 400, SOL - 30);
+  poser(OMBRE, "ombre_arbre.png", 400, SOL - 10);
   poser(ALLIES, "OMUS_Fusilier", 470);
   poser(ALLIES, "OMUS_Eclaireuse", 500);
   poser(VEHICULE_TERRESTRE, "Vehicules/Terrestres/rider/", 540);
@@ -108,7 +109,7 @@ void usine() {
   poser(OBSTACLE, "Obstacles/mur.png", 700);
   poser(OBJET, "baril.png", 760);
   poser(OBJET_ANIME, "Objets_Animes/feu/", 790);
-  poser(OMBRE, "ombre_toit.png", 850, SOL - 30);
+  poser(OMBRE, "ombre_toit.png", 850, SOL - 10);
   poser(ENNEMIS, "Nemesis_Soldat", 900);
   marquer(poser(OBJETS_DESTRUCTIBLES, "radar", 1000), false, 150);
   poser(VEHICULE_AERIEN, "Vehicules/Aeriens/helicopter/", 1100, SOL - 320);
@@ -123,7 +124,7 @@ void infiltration() {
   reglages("Infiltration", 1, 0, 0, 0, "nuit/", 0, "Rien/");
   poser(DIVERS, "Debut.png", 260);
   poser(OBJET, "panneau.png", 340);
-  poser(OMBRE, "ombre_toit.png", 420, SOL - 30);
+  poser(OMBRE, "ombre_toit.png", 420, SOL - 10);
   poser(OBSTACLE, "Obstacles/mur.png", 560);
   poser(ENNEMIS, "Nemesis_Soldat", 650);
   poser(OBSTACLE, "Obstacles/plateforme.png", 760, SOL - 110);

@@ -41,7 +41,7 @@ void fonds() {
     for (int i = 1; i <= 2; ++i) {
       SDL_Surface* s = toile(960, 544, f.ciel);
       rect(s, 0, 360, 960, 184, f.horizon);
-      disque(s, 200 + 40 * i, 100, 30, rgba(250, 240, 200));  // the sun (or moon) drifts
+      disque(s, 660 + 40 * i, 90, 30, rgba(250, 240, 200));  // the sun (or moon) drifts, clear of the HUD
       sauver(std::string("Fonds/") + f.nom + n(i) + ".png", s);
     }
     son(std::string("Fonds/") + f.nom + "Ambiance.wav", f.frequence, 2000, 0.5);
@@ -52,19 +52,22 @@ void fonds() {
 void sols() {
   struct S {
     const char* nom;
-    Uint32 dessus, dessous;
+    Uint32 dessus, dessous, sentier;
   };
-  const S sets[] = {{"foret/", rgba(60, 140, 50), rgba(100, 70, 40)},
-                    {"desert/", rgba(220, 190, 120), rgba(180, 140, 80)},
-                    {"nuit/", rgba(30, 60, 40), rgba(50, 40, 30)},
-                    {"eau/", rgba(190, 180, 120), rgba(40, 80, 140)},
-                    {"eau2/", rgba(160, 160, 110), rgba(30, 60, 120)},
-                    {"eau3/", rgba(140, 130, 100), rgba(20, 40, 100)}};
+  const S sets[] = {{"foret/", rgba(60, 140, 50), rgba(100, 70, 40), rgba(125, 95, 60)},
+                    {"desert/", rgba(220, 190, 120), rgba(180, 140, 80), rgba(200, 165, 105)},
+                    {"nuit/", rgba(30, 60, 40), rgba(50, 40, 30), rgba(68, 58, 46)},
+                    {"eau/", rgba(190, 180, 120), rgba(40, 80, 140), rgba(55, 95, 155)},
+                    {"eau2/", rgba(160, 160, 110), rgba(30, 60, 120), rgba(45, 75, 135)},
+                    {"eau3/", rgba(140, 130, 100), rgba(20, 40, 100), rgba(35, 55, 115)}};
   for (const S& s : sets) {
     for (int i = 1; i <= 2; ++i) {
       SDL_Surface* t = toile(200, 120, s.dessous);
       rect(t, 0, 0, 200, 16, s.dessus);
       for (int x = 10 * i; x < 200; x += 40) rect(t, x, 16, 4, 6, s.dessus);  // tufts that sway
+      // The trodden band where feet come to rest, 15 px above the bottom.
+      rect(t, 0, 96, 200, 18, s.sentier);
+      for (int x = 7; x < 200; x += 29) rect(t, x, 40 + (x * 7) % 44, 5, 3, s.dessus);  // pebbles
       sauver(std::string("Sol/") + s.nom + n(i) + ".png", t);
     }
     SDL_Surface* f = toile(200, 200, s.dessous);

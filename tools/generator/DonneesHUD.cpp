@@ -14,9 +14,11 @@ int au_hasard(int n) {
   return static_cast<int>((suite >> 16) % static_cast<unsigned int>(n));
 }
 
+// Half-transparent panels no larger than what they frame, so the fight at
+// the screen's edges shows through them.
 void cadre_hud() {
   SDL_Surface* s = toile(960, 544);
-  Uint32 fond = rgba(20, 30, 40, 170), bord = rgba(190, 200, 210);
+  Uint32 fond = rgba(20, 30, 40, 110), bord = rgba(190, 200, 210, 200);
   // Top left: name, life and aura gauges, life and reinforcement counts.
   rect(s, 0, 0, 300, 145, fond);
   cadre(s, 0, 0, 300, 145, bord, 2);
@@ -25,11 +27,12 @@ void cadre_hud() {
   texte(s, "LIFE", 60, 68, 12, bord);
   texte(s, "ALLIES", 150, 102, 12, rgba(0, 158, 224));
   texte(s, "ENEMIES", 160, 122, 12, rgba(200, 60, 40));
-  // Bottom corners: the two weapon slots and their ammunition.
-  rect(s, 0, 440, 175, 104, fond);
-  cadre(s, 0, 440, 175, 104, bord, 2);
-  rect(s, 785, 440, 175, 104, fond);
-  cadre(s, 785, 440, 175, 104, bord, 2);
+  // Bottom corners: each weapon's silhouette (at most 120 px wide, from
+  // x 6 and 786) over its ammunition count.
+  rect(s, 0, 440, 132, 104, fond);
+  cadre(s, 0, 440, 132, 104, bord, 2);
+  rect(s, 780, 440, 132, 104, fond);
+  cadre(s, 780, 440, 132, 104, bord, 2);
   sauver("HUD.png", s);
 }
 

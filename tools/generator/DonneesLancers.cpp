@@ -99,9 +99,11 @@ void auras() {
     disque(o, 20, 20, 18, a.couleur);
     texte(o, a.lettre, 20, 20, 22, rgba(255, 255, 255), true);
     sauver(std::string("Armes/Auras/") + a.nom + "/ombre.png", o, false);
+    // The weapon picture is mirrored for a left-facing carrier: no letter on it.
     SDL_Surface* s = toile(40, 40);
     disque(s, 20, 20, 18, a.couleur);
-    texte(s, a.lettre, 20, 20, 22, rgba(255, 255, 255), true);
+    disque(s, 20, 20, 9, rgba(255, 255, 255));
+    disque(s, 20, 20, 5, a.couleur);
     sauver(std::string("Armes/") + a.nom + "/" + a.nom + ".png", s);
   }
 }

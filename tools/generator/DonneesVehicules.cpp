@@ -37,12 +37,6 @@ const Forme FORMES[] = {
 
 const Uint32 NOIR = rgba(25, 25, 25), VITRE = rgba(150, 200, 230), GRIS = rgba(80, 80, 80);
 
-std::string etiquette(const char* dossier) {
-  std::string d = dossier;
-  d.pop_back();
-  return d.substr(d.rfind('/') + 1);
-}
-
 // The body, nose to the right; wheels and rotor are separate pictures.
 void corps(SDL_Surface* s, const Forme& f, Uint32 c, bool epave) {
   const int w = f.w, h = f.h;
@@ -77,7 +71,11 @@ void corps(SDL_Surface* s, const Forme& f, Uint32 c, bool epave) {
       rect(s, w / 3 + 10, h / 2 + h / 5, w / 5, h / 10, GRIS);    // engine pod
       break;
   }
-  if (!epave) texte(s, etiquette(f.dossier), f.w / 2, f.h / 2, 14, rgba(255, 255, 255), true);
+  // No lettering: the game mirrors vehicle pictures when they face left.
+  if (!epave) {
+    disque(s, f.w / 2, f.h / 2, 9, rgba(255, 255, 255));
+    disque(s, f.w / 2, f.h / 2, 5, c);
+  }
 }
 
 void modele(const Forme& f) {

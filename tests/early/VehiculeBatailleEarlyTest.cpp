@@ -1,0 +1,102 @@
+// A whole earlier battle on the demo plain: an ally takes the rider at the
+// start, the hero joins him with the use key, drives it, fires its gun,
+// loses it with the ally inside, and comes back on foot.
+#include <cstring>
+
+#include "Bataille.h"
+#include "battle/JouerMap.h"
+#include "characters/Vehicules.h"
+#include "weapons/Armes.h"
+
+namespace {
+
+void evenement_touche(SDLKey k, bool bas) {
+  SDL_Event e{};
+  e.type = bas ? SDL_KEYDOWN : SDL_KEYUP;
+  e.key.state = bas ? SDL_PRESSED : SDL_RELEASED;
+  e.key.keysym.sym = k;
+  SDL_PushEvent(&e);
+}
+
+void evenement_bouton(bool bas) {
+  SDL_Event e{};
+  e.type = bas ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+  e.button.button = SDL_BUTTON_LEFT;
+  e.button.state = bas ? SDL_PRESSED : SDL_RELEASED;
+  e.button.x = 700;
+  e.button.y = 300;
+  SDL_PushEvent(&e);
+}
+
+Vehicule* le_rider() {
+  for (int i = 0; i < Vehicule::nb_vehicule; ++i)
+    if (const char* n = Vehicule::Vehicules[i]->Nom.retournertexte(); n && !std::strcmp(n, "Vehicules/Terrestres/rider/"))
+      return Vehicule::Vehicules[i];
+  return nullptr;
+}
+
+}  // namespace
+
+using BatailleAncienne = Bataille;
+
+TEST_F(BatailleAncienne, TheHeroBoardsDrivesAndFiresTheRiderThenLeavesItsWreckAndComesBack) {
+  const SDLKey utiliser = static_cast<SDLKey>(controles::C_INTERRAGIR);
+  const SDLKey droite = static_cast<SDLKey>(controles::C_DROITE);
+  Vehicule* v = nullptr;
+  Tramer* hero = nullptr;
+  int depart_x = 0, roule_x = 0, charge = 0, epave_x = 0, equipage = -1;
+  Uint32 construit = 0;
+  bool a_bord = false, detruit = false, dehors = false, revenu = false;
+  quand(en_bataille, [&] {
+    v = le_rider();
+    hero = Tramer::Hero;
+    construit = Horloge::ticks();
+    if (!v) return fermer();
+    evenement_touche(utiliser, true);
+  });
+  // The ally drives off at once: the hero keeps up with it until the use key takes.
+  quand([&] {
+    if (Mapping::centre_scrolling == v) return true;
+    hero->position.x = static_cast<Sint16>(v->position.x + 60);
+    hero->position.y = v->position.y;
+    return false;
+  }, [&] {
+    evenement_touche(utiliser, false);
+    a_bord = !hero->affichage && v->passagers[v->nb_passager - 1] == hero;
+    depart_x = v->position.x;
+    charge = v->ArmesVehic[0]->get_charge_actuelle();
+    evenement_touche(droite, true);
+  });
+  puis([&] {
+    evenement_touche(droite, false);
+    roule_x = v->position.x;
+    evenement_bouton(true);
+  }, 10);
+  puis([&] { evenement_bouton(false); }, 30);
+  // The rider's protection ends five seconds after the map was read.
+  quand([&] { return Horloge::ticks() - construit > 5200; }, [&] {
+    v->recevoirdegats(1000, nullptr, 0, 0.0, 0);
+    detruit = !v->physique && v->vivant;
+    dehors = hero->affichage && Mapping::centre_scrolling == hero;
+    equipage = v->nb_passager;
+    epave_x = v->position.x;
+    evenement_touche(droite, true);
+  });
+  quand([&] { return hero->vivant && hero->affichage; }, [&] {
+    revenu = true;
+    evenement_touche(droite, false);
+    fermer();
+  }, 20);
+  accrocher();
+  EXPECT_EQ(JouerMap(0, 0), 3);
+  ASSERT_NE(v, nullptr) << "the demo plain holds a rider";
+  EXPECT_TRUE(a_bord) << "the use key boards it and the camera follows it";
+  EXPECT_GT(roule_x, depart_x) << "the drive key moves it";
+  EXPECT_LT(v->ArmesVehic[0]->get_charge_actuelle(), charge) << "the left button fires its gun";
+  EXPECT_TRUE(detruit) << "a wreck is no longer solid but stays vivant";
+  EXPECT_TRUE(dehors) << "the hero is put out of the wreck";
+  EXPECT_EQ(equipage, 1) << "the ally who boarded at the start stays inside";
+  EXPECT_EQ(v->position.x, epave_x) << "nobody drives a wreck";
+  EXPECT_TRUE(revenu) << "the hero comes back after dying in it";
+  EXPECT_TRUE(fini());
+}
