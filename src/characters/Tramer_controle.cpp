@@ -96,14 +96,7 @@ int Tramer::p_collision(bool even, int32_t ignorer) {
     if (direction == BAS) return yy + 8 < bas && o->position.y < yy + 8 + h;
     return yy - saut < bas && o->position.y < yy - vitesse + h;
   };
-  // The stretch of x a blocking object must reach.
-  int x1 = x + tx, x2 = x + w - tx;
-  if (direction == DROITE) x1 = x + w - tx, x2 = x1 + vitesse;
-  if (direction == GAUCHE) x1 = x + tx, x2 = x1 - vitesse;
-  const int32_t i = premier_touche("soldier", ignorer, x1, x2, bloque_par);
-  if (i < 0) return PAS_COLLISION;
-  colliser = i;
-  return P_COLLISION;
+  return sonder_deplacement("soldier", ignorer, bloque_par);
 }
 
 short Tramer::Esca_collision() {

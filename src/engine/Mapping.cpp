@@ -149,14 +149,7 @@ int Mapping::p_collision(bool persos, int32_t premier) {
     if (direction == BAS) return yy + 8 < bas && yy + h + 8 > o->position.y;
     return yy - 16 < bas && yy - vitesse + h > o->position.y;
   };
-  // The stretch of x a blocking object must reach.
-  int x1 = x + w - tx, x2 = x + tx;
-  if (direction == DROITE) x1 = x + w - tx, x2 = x1 + vitesse;
-  if (direction == GAUCHE) x1 = x + tx, x2 = x1 - vitesse;
-  const int32_t i = premier_touche("world object", premier, x1, x2, touche);
-  if (i < 0) return PAS_COLLISION;
-  colliser = i;
-  return P_COLLISION;
+  return sonder_deplacement("world object", premier, touche);
 }
 
 void Mapping::recevoirdegats(int16_t degats, Mapping*, int16_t, double, int16_t) {

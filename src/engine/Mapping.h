@@ -90,6 +90,11 @@ class Mapping : public Bliting {
   // etendue() gives the stretch of x afresh for each step.
   template <class E, class F, class G>
   static void pour_chaque_touche(const char* sonde, E&& etendue, F&& touche, G&& agir);
+  // A movement probe: looks where this object's leading edge goes this step
+  // (sideways by vitesse, or up or down across its width); on a hit colliser
+  // takes the entry. P_COLLISION or PAS_COLLISION.
+  template <class F>
+  int sonder_deplacement(const char* sonde, int32_t premier, F&& touche);
 
   int16_t camp = NUL;
   int32_t vitesse = 0;
@@ -137,6 +142,18 @@ void Mapping::pour_chaque_touche(const char* sonde, E&& etendue, F&& touche, G&&
     if (i < 0) return;
     agir(Objets[i++]);
   }
+}
+
+template <class F>
+int Mapping::sonder_deplacement(const char* sonde, int32_t premier, F&& touche) {
+  const int x = position.x, w = TramePrincipale.w, tx = TramePrincipale.x;
+  int x1 = x + tx, x2 = x + w - tx;
+  if (direction == DROITE) x1 = x + w - tx, x2 = x1 + vitesse;
+  if (direction == GAUCHE) x1 = x + tx, x2 = x1 - vitesse;
+  const int32_t i = premier_touche(sonde, premier, x1, x2, touche);
+  if (i < 0) return PAS_COLLISION;
+  colliser = i;
+  return P_COLLISION;
 }
 
 // Every pass and probe asks this of every entry: it stays inline.
