@@ -1,7 +1,5 @@
 // Save slots come from disk: whatever bytes a slot holds, reading it must
 // stay in bounds and leave every choice and the frontier usable as an index.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -9,18 +7,11 @@
 
 #include "battle/Missions.h"
 #include "battle/Sauvegarde.h"
+#include "Dossier.h"
 #include "engine/Constantes.h"
 
-namespace {
-bool pret() {
-  char modele[] = "/tmp/fuzz-slot-XXXXXX";
-  if (!::mkdtemp(modele) || ::chdir(modele) != 0) std::abort();
-  return true;
-}
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
-  static bool ok = pret();
+  static bool ok = dossier_de_travail("slot");
   (void)ok;
   if (taille < 2) return 0;
   // The first two bytes choose the battle about to be played.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian 12 machine lacks to build the game.
 set -euo pipefail
-paquets=(build-essential cmake pkg-config libgtest-dev libbenchmark-dev fonts-dejavu-core zlib1g-dev clang libclang-rt-14-dev
-         libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev libsdl-mixer1.2-dev)
+paquets=(build-essential cmake pkg-config libgtest-dev libbenchmark-dev fonts-dejavu-core libpng-dev libjpeg62-turbo-dev clang libclang-rt-14-dev
+         libsdl1.2-dev libsdl-image1.2-dev libsdl-ttf2.0-dev libsdl-gfx1.2-dev libsdl-mixer1.2-dev xvfb xauth)
 manque=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manque+=("$p")

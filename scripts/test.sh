@@ -10,6 +10,7 @@ export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build -j"$jobs" --output-on-failure --timeout 120
+bash scripts/x11.sh build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DGAME_SANITIZE=ON -DGAME_BENCHMARKS=OFF >/dev/null
 cmake --build build-asan -j"$jobs"

@@ -83,7 +83,7 @@ bool SauvegarderMap() {
   std::string nom = nom_fichier();
   // The typed map name becomes a path: it may not leave the folder nor
   // take the place of one of the game's own files.
-  if (!nom_perso_acceptable(general::nom_map.retournertexte())) {
+  if (!nom_fichier_acceptable(general::nom_map.retournertexte())) {
     std::fprintf(stderr, "map \"%s\" not written: not a plain map name\n", nom.c_str());
     return false;
   }
@@ -193,7 +193,7 @@ void CreerMap() {
   std::memset(Touches, 0, sizeof Touches);
   std::memset(Souris, 0, sizeof Souris);
   DesallouerMap();
-  P_char nom = relever_nom("Veuillez relevez le nom de la nouvelle map", "Nouvelle_map");
+  P_char nom = relever_nom_map("Veuillez relevez le nom de la nouvelle map", "Nouvelle_map");
   general::nom_map = nom;
   std::memset(Touches, 0, sizeof Touches);
   LireMap();

@@ -14,6 +14,7 @@
 #include "characters/Tramer.h"
 #include "characters/Vehicules.h"
 #include "engine/Afficher_munitions.h"
+#include "engine/Avis.h"
 #include "engine/Barre.h"
 #include "engine/BoucleMonde.h"
 #include "engine/CompteurNumerique.h"
@@ -217,6 +218,23 @@ struct Boucle {
 
 }  // namespace
 
+namespace {
+
+const char* nom_carte() { return general::nom_map.retournertexte() ? general::nom_map.retournertexte() : ""; }
+
+// Back to the menus, as a map that cannot be played always went, but told.
+void signaler_carte_illisible() {
+  FILE* f = Fichiers::ouvrir(nom_carte(), "rb");
+  const bool existe = f != nullptr;
+  if (f) std::fclose(f);
+  if (existe)
+    Avertir(std::string(early ? "Map endommag\xE9" "e : " : "Map damaged: ") + nom_carte());
+  else
+    Avertir(std::string(early ? "Map introuvable : " : "Map not found: ") + nom_carte());
+}
+
+}  // namespace
+
 void dessiner_monde_fige() {
   // Straight shots still fly and probe here: the columns follow them as in a frame.
   IndexMonde::entrer_passe();
@@ -248,13 +266,15 @@ int JouerMap(int mission, int map) {
   // A battle without its map would be won on its first frame and saved.
   if (!lisible) {
     std::fprintf(stderr, "mission %d, map %d: no battle, its map \"%s\" is missing or damaged\n", mission + 1, map + 1,
-                 general::nom_map.retournertexte() ? general::nom_map.retournertexte() : "");
+                 nom_carte());
+    signaler_carte_illisible();
     return general::continuer ? 1 : 3;
   }
   if (general::continuer) {
     if (!LireMap2()) {
       std::fprintf(stderr, "mission %d, map %d: no battle, its map is damaged\n", mission + 1, map + 1);
-      return 1;
+      signaler_carte_illisible();
+      return general::continuer ? 1 : 3;
     }
     JouerCinoche(general::nom_cine_debut_de_map.retournertexte());
     // The early build counts the map's soldiers before its hero exists.
@@ -297,7 +317,11 @@ int JouerMap(int mission, int map) {
   framerate.valider();
   if (general::statut_jeu == GAGNE) {
     mettre_systeme_a_jour(mission, map);
-    SauvegardeSysteme();
+    // The win stands; the player learns that it will not be there next time.
+    if (!SauvegardeSysteme()) {
+      const std::string slot = nom_slot(general::fichier_utilise);
+      Avertir(early ? "Sauvegarde impossible : " + slot : "Could not save " + slot);
+    }
     JouerCinoche(general::nom_cine_fin_de_map.retournertexte());
     return 0;
   }

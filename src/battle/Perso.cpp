@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <strings.h>
 
 #include "characters/Element.h"
@@ -102,9 +103,19 @@ void LirePersoEditeur(const char* nom) {
   if (o.a(O_CAMP)) general::camp_perso = static_cast<char>(o.b[O_CAMP]);
 }
 
-bool nom_perso_acceptable(const char* nom) {
+std::string sans_blancs(const char* nom) {
+  std::string n = nom ? nom : "";
+  auto blanc = [](char c) { return c == ' ' || c == '\t' || c == '\xA0'; };
+  size_t d = 0, f = n.size();
+  while (d < f && blanc(n[d])) ++d;
+  while (f > d && blanc(n[f - 1])) --f;
+  return n.substr(d, f - d);
+}
+
+bool nom_fichier_acceptable(const char* nom) {
   if (!nom || !*nom || std::strcmp(nom, ".") == 0 || std::strcmp(nom, "..") == 0) return false;
   if (std::strchr(nom, '/') || std::strchr(nom, '\\')) return false;
+  if (sans_blancs(nom) != nom) return false;
   static const char* const Reserves[] = {"Objets.txt",   "ObjetsDestructible.txt", "Objets_Animes.txt",
                                          "Obstacles.txt", "Ombres.txt",            "Persos.txt"};
   for (const char* r : Reserves)
@@ -122,7 +133,23 @@ bool nom_perso_acceptable(const char* nom) {
   return !numero("Systeme", ".sav") && !numero("Partie", ".sav") && !numero("Mission", ".txt");
 }
 
+bool nom_perso_acceptable(const char* nom) {
+  if (!nom_fichier_acceptable(nom)) return false;
+  // Character files have no extension; every other file of the folder has
+  // one of these, and the case-blind lookup makes "POLICE.TTF" the font.
+  static const char* const Autres[] = {".ttf", ".bmp", ".png", ".jpg", ".jpeg", ".wav", ".map", ".txt", ".sav", ".tmp"};
+  const size_t n = std::strlen(nom);
+  for (const char* e : Autres) {
+    const size_t l = std::strlen(e);
+    if (n >= l && strcasecmp(nom + n - l, e) == 0) return false;
+  }
+  std::error_code erreur;
+  return !std::filesystem::is_directory(Fichiers::resoudre(nom), erreur);
+}
+
 bool SauvegarderPerso() {
+  // The name row of the dialog keeps a lone space where the name was cleared.
+  general::nom_perso = sans_blancs(general::nom_perso.retournertexte()).c_str();
   const char* nom = general::nom_perso.retournertexte();
   if (!nom_perso_acceptable(nom)) {
     std::fprintf(stderr, "Character file \"%s\" not written: not a plain character name\n", nom ? nom : "");

@@ -3,6 +3,7 @@
 // clothing, arms, hit points, Wex and side, with an optional 4-byte map time
 // limit behind them. Its byte order is not the order of the record.
 #include <cstdint>
+#include <string>
 
 constexpr int TAILLE_FICHIER_PERSO = 23;
 
@@ -43,6 +44,14 @@ void LirePersoEditeur(const char* nom);
 bool SauvegarderPerso();
 Perso ReleverPersoEditeur();
 
+// A typed name without the blanks around it: the prompt keeps a lone space
+// where a name was cleared, and a file name never starts or ends with one.
+std::string sans_blancs(const char* nom);
+// A plain file name of the folder that is none of the game's catalogs,
+// missions or save slots: maps are saved under such a name plus ".map".
+bool nom_fichier_acceptable(const char* nom);
+// A name a character file may take: plain, and no file the game reads for
+// anything else (the font, the icon, pictures, sounds, maps, texts, folders).
 bool nom_perso_acceptable(const char* nom);
 // v when 0 <= v < n, else 0.
 int index_sur(int v, int n);

@@ -35,7 +35,8 @@ bool lire_champ(FILE* f, int32_t& variable, int largeur) {
 }
 
 // A choice byte outside its range would index the weapon tables: keep the
-// current choice instead.
+// current choice instead. The two firearm bytes hold the weapon in hand and
+// the sidearm, either of them a rifle or a light weapon.
 template <typename T>
 bool lire_choix(FILE* f, T& variable, int minimum, int maximum, int pas = 1) {
   uint32_t v;
@@ -110,7 +111,7 @@ void LectureSysteme(int mission, int map) {
 
   if (bon && map != 0 && mission == general::nb_mission_accompli && map == general::nb_map_accompli_mission) {
     bon = lire_choix(f, general::Choix_perso, 0, 2) && lire_choix(f, general::perso_choisi, 0, 2, 2) &&
-          lire_choix(f, general::fusil_choisi, 0, 7) && lire_choix(f, general::pistolet_choisi, 8, 11) &&
+          lire_choix(f, general::fusil_choisi, 0, 11) && lire_choix(f, general::pistolet_choisi, 0, 11) &&
           lire_choix(f, general::projectile_choisi, 0, 3) && lire_choix(f, general::melee_choisie, 0, 4) &&
           lire_choix(f, general::aura_choisie, 0, 2);
   }

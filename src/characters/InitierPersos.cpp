@@ -48,11 +48,12 @@ void armes_a_feu() {
   t[3] = new FusilaPompe("QD-SG", FUSILS, 25, 80, 333, 6, 24, 2500, false, 0);
   t[4] = new Armes("Enfield", FUSILS, 40, 80, 4000, 30, 120, 1500, true, 0, 1);
   t[5] = new Armes("Migal-513", FUSILS, 5, 80, 75, 20, 80, 300, false, 0, 0);
-  t[6] = new Armes("N-10", FUSILS, 20, 80, 100, 32, 40, 800, false, 0, 1);
+  // The earlier build gave the two fast rifles unlimited range as well.
+  t[6] = new Armes("N-10", FUSILS, 20, 80, 100, 32, 40, 800, early, 0, 1);
   t[7] = new Armes("N-897", PISTOLETS, 8, 80, 70, 30, 120, 300, false, 0, 1);
   t[8] = new LanceRoquette("N-Dead-Launcher", FUSILS, 90, 80, 500, 20, 80, 5000, false, 0);
   t[9] = new Armes("N-Destructor", BAZOOKA, 18, 80, 55, 150, 300, 4000, false, 0, 2);
-  t[10] = new Armes("O-HG", FUSILS, 22, 80, 100, 110, 440, 3000, false, 0, 2);
+  t[10] = new Armes("O-HG", FUSILS, 22, 80, 100, 110, 440, 3000, early, 0, 2);
   t[11] = new Armes("O-LD", FUSILS, 20, 80, 333, 6, 24, 2500, true, 0, 0);
   const int32_t seuils[12] = {5200, 0, 0, 3000, 3200, 1000, 500, 1800, 8900, 4800, 3200, 2500};
   for (int i = 0; i < 12; ++i) t[i]->wex_requis = seuils[i];

@@ -90,7 +90,8 @@ Tramer::Tramer() { type_objet = TRAMER; }
 
 void Tramer::valeurs_de_depart(const Perso& perso) {
   stats = caracteristiques(100, 100, 10, 2);
-  TLimites.en_cours = true;
+  // The earlier build has no respawn window.
+  if constexpr (!early) TLimites.en_cours = true;
   P_aura = nullptr;
   aura = 100;
   regeneration = 10;
@@ -226,7 +227,15 @@ void Tramer::entrer_en_escouade(bool hero) {
 Tramer::Tramer(P_char nom, Perso perso, bool hero) {
   valeurs_de_depart(perso);
   verifier = nom;
-  Initialiser(hero);
+  if constexpr (early) {
+    // The earlier soldier is not stood up anew: it only takes its side and
+    // life from the record before it is armed.
+    prendre_camp_et_vie();
+    AllouerArmes(hero);
+    InitialiserTimers();
+  } else {
+    Initialiser(hero);
+  }
   habiller();
   entrer_en_escouade(hero);
   if (general::infiltration && camp == ALLIE) comportement_actuel = COPIER_JOUEUR;
@@ -365,15 +374,24 @@ void Tramer::armer_hero() {
   }
 }
 
+void Tramer::prendre_camp_et_vie() {
+  camp = description.camp_perso ? ENNEMI : ALLIE;
+  stats.pv_max = stats.pv_restants = description.vie_perso;
+}
+
 void Tramer::Initialiser(bool hero) {
   vivant = affichage = physique = true;
   cacher = false;
   layer = 4;
   action = TOMBER;
-  camp = description.camp_perso ? ENNEMI : ALLIE;
-  stats.pv_max = stats.pv_restants = description.vie_perso;
+  prendre_camp_et_vie();
   saut = 0;
   diffusion = 0;
+  AllouerArmes(hero);
+  InitialiserTimers();
+}
+
+void Tramer::AllouerArmes(bool hero) {
   // Every weapon held is the soldier's own: all of them go before new ones come.
   if (!Inventaire2) Inventaire2 = new Armes*[2]{nullptr, nullptr};
   liberer_armes();
@@ -381,7 +399,13 @@ void Tramer::Initialiser(bool hero) {
     armer_hero();
   else
     armer_ia();
-  InitialiserTimers();
+}
+
+int Tramer::retourner_sens(SDL_Rect point) { return point.x < position.x + TramePrincipale.w / 2 ? GAUCHE : DROITE; }
+
+int Tramer::retourner_sens(Mapping* autre) {
+  if (!autre) return direction;
+  return autre->position.x + autre->TramePrincipale.w / 2 < position.x + TramePrincipale.w / 2 ? GAUCHE : DROITE;
 }
 
 void Tramer::InitialiserTimers() {

@@ -75,8 +75,17 @@ class Tramer : public Mapping {
   // Adds a clone to the reinforcements; false when they are full.
   static bool AjouterRenfort(Tramer* t);
 
+  // Back on its feet with the side and life of its record, newly armed, timers restarted.
   void Initialiser(bool hero);
+  // Frees every weapon held and gives new ones: the player's choices for
+  // the hero, the record's weapons (and the behaviour and class they call
+  // for) for any other soldier.
+  void AllouerArmes(bool hero);
   void InitialiserTimers();
+  // 1 when the point, or the other object's centre, lies left of this
+  // soldier's centre: the facing that looks at it.
+  int retourner_sens(SDL_Rect point);
+  int retourner_sens(Mapping* autre);
   void retirer_aura();
 
   // Damage, death and respawn.
@@ -213,6 +222,7 @@ class Tramer : public Mapping {
  private:
   // Construction steps shared by the main and clone constructors.
   void valeurs_de_depart(const Perso& perso);
+  void prendre_camp_et_vie();
   void habiller();
   void entrer_en_escouade(bool hero);
   void liberer_armes();
@@ -223,6 +233,10 @@ class Tramer : public Mapping {
   // The command centre of its camp where the soldier comes back, or null.
   Mapping* lieu_de_reapparition();
   void tomber_arme();
+#if GAME_EARLY
+  // One splash for a hit taken.
+  void laisser_sang(Mapping* ATK, int16_t Direction, double angle, int16_t decalage_y);
+#endif
 };
 
 // Census of living soldiers.

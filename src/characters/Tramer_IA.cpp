@@ -41,7 +41,7 @@ bool meme_hauteur(const Mapping* a, const Mapping* b) {
   return a->position.y < b->position.y + b->TramePrincipale.h && b->position.y < a->position.y + a->TramePrincipale.h;
 }
 
-void faire_face(Tramer* t, Mapping* o) { t->direction = centre_x(o) < centre_x(t) ? GAUCHE : DROITE; }
+void faire_face(Tramer* t, Mapping* o) { t->direction = static_cast<int16_t>(t->retourner_sens(o)); }
 
 void demi_tour(Tramer* t) { t->direction = t->direction == GAUCHE ? DROITE : GAUCHE; }
 
@@ -412,7 +412,7 @@ void Tramer::Effectuer_Ronde(SDL_Rect centre) {
   bool tourner = distance(this, centre) > 800 || p_collision(true, 0) == P_COLLISION;
   if (tourner) {
     if constexpr (early)
-      direction = centre.x < centre_x(this) ? GAUCHE : DROITE;
+      direction = static_cast<int16_t>(retourner_sens(centre));
     else
       direction = centre.x <= position.x ? GAUCHE : DROITE;
   }
@@ -498,7 +498,7 @@ void Tramer::Accomplir_Objectif() {
     Effectuer_Ronde(o->position);
   } else if (o->type_objet == TRAMER && d <= 200) {
     // Guard: stand beside it, looking out.
-    direction = centre_x(o) < centre_x(this) ? DROITE : GAUCHE;
+    direction = retourner_sens(o) == GAUCHE ? DROITE : GAUCHE;
     evenement_hero(0, false);
   } else {
     faire_face(this, o);

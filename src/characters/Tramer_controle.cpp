@@ -237,7 +237,8 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
   const int W = largeur_ecran(), H = hauteur_ecran();
 
   if (controlej == 0) {
-    if (En_mouvement && sur_ascenseur_en_route(this)) En_mouvement = false;
+    // The earlier soldiers walk on whatever a lift is doing.
+    if (!early && En_mouvement && sur_ascenseur_en_route(this)) En_mouvement = false;
   } else {
     // Posture: standing, crouched, prone, standing (a launcher is never fired prone).
     if (evenementie.cycle(500) == 3 && tient(controles::C_DISCRET)) {
@@ -453,8 +454,9 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     const short avant = arme->get_charge_actuelle();
     arme->Tirer(M, false, true, angle, action == TIRER_VISER, false);
     // Recoil only when a round left: a reload finishing in this call raises
-    // the count and must not kick the aim.
-    if (arme->get_charge_actuelle() < avant) {
+    // the count, and the earlier reload starting drops it from 0 to -1;
+    // neither may kick the aim.
+    if (avant > 0 && arme->get_charge_actuelle() < avant) {
       const int signe = Horloge::hasard() % 2 ? 1 : -1;
       const Sint16 y = court16(cible.y + signe * arme->get_force() * 0.7);
       if (classe == HERO && action != TIRER_VISER) Horloge::deplacer_souris(cible.x, y);

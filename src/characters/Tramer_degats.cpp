@@ -2,6 +2,7 @@
 #include <cmath>
 #include <typeinfo>
 
+#include "characters/Sang.h"
 #include "characters/Tramer.h"
 #include "engine/OuvrirSon.h"
 #include "engine/cc.h"
@@ -32,7 +33,7 @@ bool camp_valide(int c) { return c == ALLIE || c == ENNEMI; }
 
 }  // namespace
 
-void Tramer::recevoirdegats(int16_t degats, Mapping* ATK, int16_t, double, int16_t decalage_y) {
+void Tramer::recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, double angle, int16_t decalage_y) {
   if (!vivant || Invincibilite.cycle(2000) != 3 || degats <= 0 || stats.pv_restants <= 0) {
     laisser_passer(ATK);
     return;
@@ -75,14 +76,25 @@ void Tramer::recevoirdegats(int16_t degats, Mapping* ATK, int16_t, double, int16
     if (classe == HERO) ++general::nb_mort;
   }
 
+#if GAME_EARLY
+  laisser_sang(ATK, Direction, angle, decalage_y);
+#endif
   if (ATK) directionE = ATK->direction;
-  if constexpr (early) {
-    if (ATK) direction = calcul_distance_x(ATK) < 0 ? GAUCHE : DROITE;
-  } else if (Tramer* e = ennemi_le_plus_proche()) {
-    direction = calcul_distance_x(e) < 0 ? GAUCHE : DROITE;
-  }
+  if (Tramer* e = ennemi_le_plus_proche()) direction = static_cast<int16_t>(retourner_sens(e));
   En_mouvement = false;
 }
+
+#if GAME_EARLY
+void Tramer::laisser_sang(Mapping* ATK, int16_t Direction, double angle, int16_t decalage_y) {
+  // Where the hit landed, measured from the soldier; nobody keeps the splash.
+  SDL_Rect ou = {0, 0, 0, 0};
+  if (ATK) {
+    ou.x = static_cast<Sint16>(position.x - ATK->position.x - TramePrincipale.x);
+    ou.y = static_cast<Sint16>(ATK->position.y - position.y + decalage_y);
+  }
+  retenir(new Sang("Sang/", Direction, this, ou, 2, angle));
+}
+#endif
 
 void Tramer::tomber_arme() {
   // Only an enemy's weapon the player has already unlocked is left behind.
@@ -114,18 +126,21 @@ Mapping* Tramer::lieu_de_reapparition() {
 }
 
 void Tramer::reapparaitre2() {
-  if constexpr (early) limite[0] = limite[1] = 0;  // no rate limit there
-  if (TLimites.cycle(15000) == 3) {
-    limite[0] = limite[1] = 0;
-    TLimites.remise_a_zero();
+  if (!camp_valide(camp)) return;
+  // The earlier build has no rate limit.
+  if constexpr (!early) {
+    if (TLimites.cycle(15000) == 3) {
+      limite[0] = limite[1] = 0;
+      TLimites.remise_a_zero();
+    }
+    if (limite[camp] >= 10) return;
   }
-  if (!camp_valide(camp) || limite[camp] >= 10) return;
   Mapping* lieu = lieu_de_reapparition();
   if (!lieu) return;
   position = lieu->position;
   position.y = static_cast<Sint16>(position.y - 100);
   Initialiser(false);
-  ++limite[camp];
+  if constexpr (!early) ++limite[camp];
 }
 
 void Tramer::reapparaitrehero() {

@@ -142,7 +142,7 @@ struct Proprietes {
       sauver();
     } else if (ligne == CHARGER) {
       for (int& c : Element::Construction_en_cours) c = 0;
-      P_char nom = relever_nom("Saisissez le pseudo du nouveau perso", "Nouveau");
+      P_char nom = relever_nom_perso("Saisissez le pseudo du nouveau perso", "Nouveau");
       if (general::continuer) commencer_perso(nom.retournertexte());
     }
   }

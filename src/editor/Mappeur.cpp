@@ -214,7 +214,7 @@ struct Editeur {
     delete titre;
     titre = nullptr;
     DesallouerMappeur();
-    P_char nom = relever_nom("Choix du Nom du Personnage \xE0 modifier : ", "Soldat");
+    P_char nom = relever_nom_perso("Choix du Nom du Personnage \xE0 modifier : ", "Soldat");
     if (general::continuer) creerPerso(nom.retournertexte());
     EcranTitre();
     return true;
@@ -291,7 +291,7 @@ int Mappeur() {
   remplir(122, 122, 122);
   Horloge::flip(general::ecran);
   Editeur ed;
-  general::nom_map = relever_nom("Veuillez saisir le nom de la map voulue : ", "Aucun");
+  general::nom_map = relever_nom_map("Veuillez saisir le nom de la map voulue : ", "Aucun");
   vider_evenements();
   if (Objet_de_Reference::nb_Objet_de_reference > 2) ed.selection = Objet_de_Reference::Objets_de_Reference[2];
   if (general::continuer) LireMap();

@@ -94,10 +94,14 @@ bool Armes::peut_tirer(bool ne_pas_tirer) {
 
 void Armes::consommer(bool illimite) {
   --charge_actuelle;
-  if (illimite && !early) ++nb_munition;
+  if (illimite) ++nb_munition;
 }
 
 void Armes::etape_recharge(bool ne_pas_tirer) {
+  if constexpr (early) {
+    recharge_ancienne();
+    return;
+  }
   if (charge_actuelle <= 0) etat_de_recharge = true;
   if (!etat_de_recharge && !ne_pas_tirer) return;
   if (recharge <= charge_actuelle) {
@@ -115,10 +119,44 @@ void Armes::etape_recharge(bool ne_pas_tirer) {
   cycle.remise_a_zero();
 }
 
+void Armes::recharge_ancienne() {
+  if (charge_actuelle <= 0) etat_de_recharge = true;
+  if (!etat_de_recharge) return;
+  if (charge_actuelle >= recharge) {
+    etat_de_recharge = false;
+    return;
+  }
+  if (charge_actuelle >= 0) {
+    if (hero) Jouer_son(recharger, 255);
+    nb_munition = static_cast<int16_t>(nb_munition + charge_actuelle);
+  }
+  charge_actuelle = -1;
+  if (cycle.cycle(temps_de_recharge) != 3) return;
+  etat_de_recharge = false;
+  const int16_t prise = nb_munition < recharge ? nb_munition : recharge;
+  nb_munition = static_cast<int16_t>(nb_munition - prise);
+  charge_actuelle = prise;
+  cycle.remise_a_zero();
+}
+
+void Armes::jouer_tir(Mapping* projectile, bool plein) {
+  Jouer_son(tir, plein ? 255 : projectile->calculer_volume(Mapping::centre_scrolling));
+}
+
+#if GAME_EARLY
+short Armes::Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle) {
+  return feu(pos, ne_pas_tirer, viser, angle, false, false);
+}
+#else
 short Armes::Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool instantane, bool illimite) {
+  return feu(pos, ne_pas_tirer, viser, angle, instantane, illimite);
+}
+#endif
+
+short Armes::feu(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool instantane, bool illimite) {
   if (peut_tirer(ne_pas_tirer)) {
     if (viser)
-      tir_vise(pos, angle, instantane && !early, illimite);
+      tir_vise(pos, angle, instantane, illimite);
     else
       tir_droit(pos, illimite);
   }
@@ -145,7 +183,7 @@ void Armes::tir_droit(SDL_Rect pos, bool illimite) {
   t->force = force;
   t->vitesse = vitesse;
   t->camp = camp;
-  Jouer_son(tir, t->calculer_volume(Mapping::centre_scrolling));
+  jouer_tir(t);
   retenir(t);
   cycle.remise_a_zero();
 }
@@ -175,7 +213,7 @@ void Armes::tir_vise(SDL_Rect pos, double angle, bool instantane, bool illimite)
     if (vx != 0 || vy != 0) pas(-1);
   }
   retenir(new FlammeV(pos, angle, direction, balle_en_cours));
-  Jouer_son(tir, instantane ? 255 : b->calculer_volume(Mapping::centre_scrolling));
+  jouer_tir(b, instantane);
   retenir(b);
   consommer(illimite);
   cycle.remise_a_zero();

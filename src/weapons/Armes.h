@@ -4,6 +4,8 @@
 // the projectiles that live in the world.
 #include "engine/Headers.h"
 
+class Mapping;
+
 enum Type_Arme { PISTOLETS = 0, FUSILS, BAZOOKA, APOING, GRENADES };
 
 class Armes {
@@ -22,7 +24,16 @@ class Armes {
   virtual short afficher_arme(SDL_Rect, int, int) { return 0; }
   virtual SDL_Surface* donnerImage(int dir, int dzoom);
   // Fires or reloads; answers what the carrier should do next (an Etat).
+#if GAME_EARLY
+  // The earlier operation knows neither hit-scan nor refund.
+  virtual short Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle);
+  // Carriers that hand over those two flags fire the earlier way all the same.
+  short Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool, bool) {
+    return Tirer(pos, ne_pas_tirer, viser, angle);
+  }
+#else
   virtual short Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool instantane, bool illimite);
+#endif
 
   short get_recharge() const { return recharge; }
   short get_charge_actuelle() const { return charge_actuelle; }
@@ -87,13 +98,20 @@ class Armes {
   // The firing condition shared by the firearms; an empty magazine starts reloading.
   bool peut_tirer(bool ne_pas_tirer);
   void consommer(bool illimite);
+  // Runs at the end of every firing call, whether a shot left or not.
   void etape_recharge(bool ne_pas_tirer);
+  // Plays the shot at the distance of what it made (a hit-scan shot at full volume).
+  void jouer_tir(Mapping* projectile, bool plein = false);
   // What a shotgun, launcher or aura takes over from the weapon it is made from.
   void reprendre(const Armes& a);
 
  private:
+  short feu(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool instantane, bool illimite);
   void tir_droit(SDL_Rect pos, bool illimite);
   void tir_vise(SDL_Rect pos, double angle, bool instantane, bool illimite);
+  // The earlier reload: the magazine reads -1 while it runs, and what was
+  // left goes back to the reserve as it starts.
+  void recharge_ancienne();
 };
 
 // A new weapon of the same kind as a, owned by the caller; null for a kind

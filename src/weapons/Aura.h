@@ -9,5 +9,9 @@ class Aura : public Armes {
   explicit Aura(const Armes& a);
 
   short get_type2() override { return 8; }
+#if GAME_EARLY
+  short Tirer(SDL_Rect, bool, bool, double) override { return 0; }
+#else
   short Tirer(SDL_Rect, bool, bool, double, bool, bool) override { return 0; }
+#endif
 };

@@ -7,10 +7,14 @@
 #include "engine/Fonctions.h"
 #include "weapons/Projectiles.h"
 
-FlammePompe::FlammePompe(SDL_Rect muzzle, int dir, double angle) : TirV(muzzle, angle, dir, general::Flammes[3]) {
-  const int w0 = TramePrincipale.w, h0 = TramePrincipale.h;
+FlammePompe::FlammePompe(SDL_Rect muzzle, int dir, double angle, int rangee)
+    : TirV(muzzle, angle, dir, general::Flammes[rangee >= 0 && rangee < 4 ? rangee : 0]) {
   physique = false;
   layer = 6;
+  demarrer(cycle);
+  // The earlier blast leaves from the muzzle itself and travels from there.
+  if constexpr (early) return;
+  const int w0 = TramePrincipale.w, h0 = TramePrincipale.h;
   const double a = angle * PI_ARMES / 180;
   int x = muzzle.x - w0 / 2, yy = muzzle.y - h0 / 2;
   yy = static_cast<int>(yy - std::sin(a) * (h0 / 2 - 64));
@@ -18,7 +22,6 @@ FlammePompe::FlammePompe(SDL_Rect muzzle, int dir, double angle) : TirV(muzzle, 
   position.x = court(x);
   position.y = court(yy);
   y = position.y;
-  demarrer(cycle);
 }
 
 void FlammePompe::comportement() {

@@ -5,7 +5,8 @@
 
 class FlammePompe : public TirV {
  public:
-  FlammePompe(SDL_Rect muzzle, int direction, double angle);
+  // Its frames come from row `rangee` of the flame table.
+  FlammePompe(SDL_Rect muzzle, int direction, double angle, int rangee);
 
   void comportement() override;
   void bliting() override;

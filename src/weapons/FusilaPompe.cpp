@@ -1,5 +1,7 @@
 #include "weapons/FusilaPompe.h"
 
+#include <cmath>
+
 #include "characters/Tramer.h"
 #include "engine/OuvrirSon.h"
 #include "weapons/FlammePompe.h"
@@ -16,12 +18,27 @@ FusilaPompe::FusilaPompe(Armes a) {
   viseur = a.viseur;
 }
 
+#if GAME_EARLY
+short FusilaPompe::Tirer(SDL_Rect pos, bool ne_pas_tirer, bool, double angle) { return feu(pos, ne_pas_tirer, angle, false); }
+#else
 short FusilaPompe::Tirer(SDL_Rect pos, bool ne_pas_tirer, bool, double angle, bool, bool illimite) {
+  return feu(pos, ne_pas_tirer, angle, illimite);
+}
+#endif
+
+short FusilaPompe::feu(SDL_Rect pos, bool ne_pas_tirer, double angle, bool illimite) {
   if (peut_tirer(ne_pas_tirer)) {
-    auto* b = new FlammePompe(pos, direction, angle);
+    // The earlier blast takes the weapon's own row; the later one has a row of its own.
+    auto* b = new FlammePompe(pos, direction, angle, early ? balle_en_cours : 3);
     b->force = force;
     b->camp = camp;
-    Jouer_son(tir, b->calculer_volume(Mapping::centre_scrolling));
+    if constexpr (early) {
+      // It flies like an aimed bullet there, so it needs the steps of one.
+      const double a = b->Angle * PI_ARMES / 180;
+      b->p_y = vitesse * std::sin(a);
+      b->vitesse = static_cast<int32_t>(std::cos(a) * vitesse);
+    }
+    jouer_tir(b);
     retenir(b);
     consommer(illimite);
     cycle.remise_a_zero();

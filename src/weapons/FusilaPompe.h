@@ -9,5 +9,13 @@ class FusilaPompe : public Armes {
   explicit FusilaPompe(Armes a);
 
   short get_type2() override { return 1; }
+#if GAME_EARLY
+  short Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle) override;
+#else
   short Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool instantane, bool illimite) override;
+#endif
+
+ private:
+  // Aimed or not, every shot is a blast along the angle.
+  short feu(SDL_Rect pos, bool ne_pas_tirer, double angle, bool illimite);
 };

@@ -74,4 +74,8 @@ SDL_Surface* Katana::donnerImage(int, int) {
   return AllouerImage(katana->Noms[0][2].retournertexte(), general::dezoom, false);
 }
 
+#if GAME_EARLY
+short Katana::Tirer(SDL_Rect, bool, bool, double) { return COGNER; }
+#else
 short Katana::Tirer(SDL_Rect, bool, bool, double, bool, bool) { return COGNER; }
+#endif

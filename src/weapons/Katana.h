@@ -13,7 +13,11 @@ class Katana : public Armes {
   void creer_arme(const char*) override { type = APOING; }
   short afficher_arme(SDL_Rect pos, int frame, int dir) override;
   SDL_Surface* donnerImage(int, int) override;
+#if GAME_EARLY
+  short Tirer(SDL_Rect, bool, bool, double) override;
+#else
   short Tirer(SDL_Rect, bool, bool, double, bool, bool) override;
+#endif
 
   // Where swing frame `frame` is drawn for a carrier drawn at pos.
   SDL_Rect point_lame(SDL_Rect pos, int frame, int dir) const;

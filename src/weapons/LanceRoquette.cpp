@@ -13,7 +13,17 @@ LanceRoquette::LanceRoquette(const char* nom, short Type, short Force, short Vit
 
 LanceRoquette::LanceRoquette(Armes a) { reprendre(a); }
 
+#if GAME_EARLY
+short LanceRoquette::Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle) {
+  return feu(pos, ne_pas_tirer, viser, angle, false);
+}
+#else
 short LanceRoquette::Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool, bool illimite) {
+  return feu(pos, ne_pas_tirer, viser, angle, illimite);
+}
+#endif
+
+short LanceRoquette::feu(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool illimite) {
   if (peut_tirer(ne_pas_tirer)) {
     if (!viser) {
       consommer(illimite);
@@ -25,13 +35,13 @@ short LanceRoquette::Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double a
       r->force = force;
       r->vitesse = vitesse;
       r->camp = camp;
-      Jouer_son(tir, r->calculer_volume(Mapping::centre_scrolling));
+      jouer_tir(r);
       retenir(r);
     } else {
       auto* r = new RocketV(pos, angle, vitesse);
       r->force = force;
       r->camp = camp;
-      Jouer_son(tir, r->calculer_volume(Mapping::centre_scrolling));
+      jouer_tir(r);
       retenir(r);
       consommer(illimite);
     }

@@ -9,5 +9,12 @@ class LanceRoquette : public Armes {
   explicit LanceRoquette(Armes a);
 
   short get_type2() override { return 2; }
+#if GAME_EARLY
+  short Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle) override;
+#else
   short Tirer(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool instantane, bool illimite) override;
+#endif
+
+ private:
+  short feu(SDL_Rect pos, bool ne_pas_tirer, bool viser, double angle, bool illimite);
 };

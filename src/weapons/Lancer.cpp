@@ -24,7 +24,11 @@ void Lancer::creer_arme(const char* nom) {
   nom_arme = nom ? nom : "";
 }
 
+#if GAME_EARLY
+short Lancer::Tirer(SDL_Rect, bool, bool, double) { return charge_actuelle > 0 ? PROJETER : 0; }
+#else
 short Lancer::Tirer(SDL_Rect, bool, bool, double, bool, bool) { return charge_actuelle > 0 ? PROJETER : 0; }
+#endif
 
 float Lancer::recul_zoome() {
   const float z = static_cast<float>(general::zoom);

@@ -9,7 +9,11 @@ class Lancer : public Armes {
   static constexpr short NB_ITEMS = 10;
 
   void creer_arme(const char* nom) override;
+#if GAME_EARLY
+  short Tirer(SDL_Rect, bool, bool, double) override;
+#else
   short Tirer(SDL_Rect, bool, bool, double, bool, bool) override;
+#endif
 
   // The item in the hand: [0] full size, [1] half size.
   SDL_Surface* grenade[2] = {};

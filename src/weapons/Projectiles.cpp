@@ -1,6 +1,7 @@
 #include "weapons/Projectiles.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "engine/Constantes.h"
 #include "engine/OuvrirImage.h"
@@ -55,6 +56,8 @@ int16_t cadres_tournes(const char* const rangee[6], int direction, double angle,
   }
   return n;
 }
+
+void ecrire_pas_vertical(double p_y) { std::printf("%g", p_y); }
 
 Mapping* retenir(Mapping* o) {
   if (o && (!o->enregistre() || !o->image || !o->image[0])) {

@@ -18,6 +18,9 @@ void charger_avec_miroir(const char* nom, const char* miroir, SDL_Surface* sorti
 // Frames of a sprite row rotated by `angle`, from the facing's picture; the
 // surfaces are the caller's. Answers the number of frames tried (at most 5).
 int16_t cadres_tournes(const char* const rangee[6], int direction, double angle, SDL_Surface** cadres);
+// Writes a new aimed shot's vertical step to standard output, bare: the
+// earlier build's trace of every aimed bullet and rocket.
+void ecrire_pas_vertical(double p_y);
 // An object without a first picture, or refused by a full world table,
 // would never be run nor reaped: it is dropped at once. Answers o or null.
 Mapping* retenir(Mapping* o);

@@ -17,6 +17,7 @@ RocketV::RocketV(SDL_Rect pos, double angle, int16_t v) {
   const int w = image[0] ? image[0]->w : 0, h = image[0] ? image[0]->h : 0;
   TramePrincipale = Rect(0, 0, w, h);
   Angle = angle;
+  if constexpr (early) ecrire_pas_vertical(80 * std::tan(angle * PI_ARMES / 180));
   y = pos.y;
   layer = 2;
   Tas = true;

@@ -11,7 +11,10 @@ namespace {
 const char* const* rangee_des_tirs(int r) { return general::Tirs[r >= 0 && r < 4 ? r : 0]; }
 }  // namespace
 
-TirV::TirV(SDL_Rect pos, double angle, int dir, int rangee) : TirV(pos, angle, dir, rangee_des_tirs(rangee)) {}
+TirV::TirV(SDL_Rect pos, double angle, int dir, int rangee) : TirV(pos, angle, dir, rangee_des_tirs(rangee)) {
+  // The earlier build traced every aimed shot's first vertical step.
+  if constexpr (early) ecrire_pas_vertical(p_y);
+}
 
 TirV::TirV(SDL_Rect pos, double angle, int dir, const char* const rangee[6]) : Mapping(static_cast<SDL_Surface*>(nullptr), Rect(0, 0, 0, 0)) {
   // The picture pair makes way for this bullet's own rotated frames.

@@ -89,21 +89,50 @@ TEST_F(Battle, LostMapLeftFromGameOverGivesOneAndSavesNothing) {
   EXPECT_FALSE(sauve());
 }
 
-TEST_F(Battle, MissingOrDamagedMapPlaysNothingAndSavesNothing) {
+// The line of a notice, as it stands in the middle of the screen.
+bool avis_a_l_ecran(const std::string& t) {
+  int w = 0, h = 0;
+  TTF_SizeText(general::Police, t.c_str(), &w, &h);
+  return texte_a(t, (960 - w) / 2, (544 - h) / 2);
+}
+
+TEST_F(Battle, MissingOrDamagedMapPlaysNothingSavesNothingAndTellsThePlayer) {
   fs::remove(dossier_ / "Plaine.map");
+  int vus = 0;
+  Uint32 debut = Horloge::ticks();
   accrocher();
+  Horloge::crochet_image([&] { vus += avis_a_l_ecran("Map not found: Plaine.map"); });
   testing::internal::CaptureStderr();
   EXPECT_EQ(JouerMap(MISSION, PLAINE), 1);
   std::string erreurs = testing::internal::GetCapturedStderr();
   EXPECT_NE(erreurs.find("Plaine.map"), std::string::npos) << erreurs;
-  EXPECT_EQ(images(), 0);
+  EXPECT_GT(vus, 0);
+  EXPECT_NEAR(static_cast<double>(Horloge::ticks() - debut), 3000.0, 200.0) << "about three seconds";
   EXPECT_FALSE(sauve());
   EXPECT_EQ(general::nb_map_accompli, 0);
 
   // Records cut short: no battle either.
+  vus = 0;
   ecrire_fichier("Plaine.map", std::string("\x05\x00\x00\x00\x07\x01\x00", 7));
+  Horloge::crochet_image([&] { vus += avis_a_l_ecran("Map damaged: Plaine.map"); });
   EXPECT_EQ(JouerMap(MISSION, PLAINE), 1);
+  EXPECT_GT(vus, 0);
   EXPECT_FALSE(sauve());
+}
+
+TEST_F(Battle, AWonMapWhoseSlotCannotBeWrittenStandsAndTellsThePlayer) {
+  fs::create_directory(dossier_ / nom_slot(1));  // nothing can be renamed over it
+  int vus = 0;
+  quand(en_bataille, [] { general::effectifs_map[1] = 0; });
+  quand([&] {
+    vus += avis_a_l_ecran("Could not save Systeme1.sav");
+    return false;
+  }, [] {});
+  accrocher();
+  EXPECT_EQ(JouerMap(MISSION, PLAINE), 0);
+  EXPECT_GT(vus, 30) << "shown for a while";
+  EXPECT_EQ(general::nb_map_accompli_mission, 1) << "the win stands";
+  EXPECT_TRUE(fs::is_directory(dossier_ / nom_slot(1)));
 }
 
 TEST_F(Battle, ClosingTheWindowEndsTheBattleWithoutSavingEvenWithoutHudPictures) {

@@ -3,6 +3,7 @@
 #include "Bataille.h"
 #include "battle/JouerMission.h"
 #include "battle/Missions.h"
+#include "weapons/Armes.h"
 
 namespace {
 
@@ -75,4 +76,23 @@ TEST_F(Mission, AMapPastTheMissionsLastPlaysNothing) {
   accrocher();
   EXPECT_EQ(JouerMission(0, 5, nullptr), 1);
   EXPECT_EQ(departs(), 0);
+}
+
+TEST_F(Mission, TheLightWeaponPickedOnTheWeaponScreensIsInHandAtTheFirstBattle) {
+  general::fusil_choisi = 0;
+  general::pistolet_choisi = 8;
+  std::string en_main, a_cote;
+  puis([] { pousser_touche(SDLK_RETURN); }, 20);  // the hero
+  // Main Weapon, Light Weapon, QD-H; back to the root and start.
+  for (SDLKey k : {SDLK_RETURN, SDLK_DOWN, SDLK_RETURN, SDLK_RETURN, SDLK_ESCAPE, SDLK_UP, SDLK_RETURN})
+    puis([k] { pousser_touche(k); }, 5);
+  quand([] { return en_bataille() && !general::debut_partie; }, [&] {
+    en_main = Tramer::Hero->ArmePrincipale->nom_arme.retournertexte();
+    a_cote = Inventaire && Inventaire[0] ? Inventaire[0]->nom_arme.retournertexte() : "";
+    fermer();
+  });
+  accrocher();
+  EXPECT_EQ(JouerMission(0, 0, nullptr), 3);
+  EXPECT_EQ(en_main, "QD-H");
+  EXPECT_EQ(a_cote, "QD-AR") << "the rifle is the sidearm that Left swaps in";
 }

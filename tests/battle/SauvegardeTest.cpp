@@ -168,7 +168,7 @@ TEST_F(Sauvegarde, OutOfRangeBytesNeverReachTheTables) {
   // Every choice byte out of its range keeps the current choice.
   remettre();
   o = slot();
-  const unsigned char mauvais[] = {3, 1, 8, 7, 4, 5, 3};
+  const unsigned char mauvais[] = {3, 1, 12, 12, 4, 5, 3};
   for (int i = 0; i < 7; ++i) o[15 + i] = mauvais[i];
   ecrire("Systeme0.sav", o);
   LectureSysteme(1, 2);

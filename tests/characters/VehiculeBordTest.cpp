@@ -94,6 +94,8 @@ TEST_F(Bord, LeavingPutsTheOccupantBackAtTheVehicleAndKeepsTheOthersInOrder) {
 }
 
 TEST_F(Bord, TheHeroBoardsTheCameraFollowsAndTheDefaultEntrySoundPlays) {
+  // A model without an entry sound of its own.
+  std::filesystem::remove(dossier_ / "Vehicules/Aeriens/helicopter/Entree.wav");
   Soldat* h = hero(100, 300);
   Vehicule* v = new VehiculeAerien(HELICO, Rect(100, 200, 0, 0));
   monter(v, h);

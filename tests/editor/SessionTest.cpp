@@ -1,6 +1,7 @@
 // Whole editor sessions from the title screen, on the virtual clock: the
 // mouse builds a map, the dialogs edit it, and the hand-over dresses and
 // saves a character.
+#include <cstdlib>
 #include <filesystem>
 #include <tuple>
 #include <vector>
@@ -9,6 +10,9 @@
 #include "Script.h"
 #include "battle/FichierMap.h"
 #include "battle/Perso.h"
+#include "battle/Sauvegarde.h"
+#include "characters/Tramer.h"
+#include "engine/cc.h"
 #include "characters/Element.h"
 #include "editor/CreerPerso.h"
 #include "editor/Mappeur.h"
@@ -358,4 +362,184 @@ TEST_F(Session, RefusedNamesAreAskedAgainAndAFailedSaveKeepsTheItemsAndTheEditor
   EXPECT_TRUE(fs::is_regular_file("Soldat2"));
   EXPECT_FALSE(fs::exists("x"));
   EXPECT_FALSE(fs::exists("Soldat/../x"));
+}
+
+TEST_F(Session, TypedNamesLoseTheirBlanksAndNeverNameOneOfTheGamesOwnFiles) {
+  const auto police = fs::file_size("police.ttf");
+  Script s;
+  auto effacer = [](int n) {
+    for (int i = 0; i < n; ++i) pousser_touche(SDLK_BACKSPACE, 8);
+  };
+  s.puis(AVANT_TITRE + 2, [] {
+    for (char c : ACCORD_EDITEUR) appuyer(static_cast<SDLKey>(c), static_cast<Uint16>(c));
+  });
+  // "Aucun" cleared leaves a lone blank, which is no name; then a demo map
+  // opens by its plain name.
+  s.puis(10, [&] {
+    effacer(5);
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(30, [&] {
+    effacer(5);
+    taper("Plaine");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(30, [] {
+    EXPECT_STREQ(general::nom_map.retournertexte(), "Plaine");
+    EXPECT_GT(Reference::derniere_Reference, 0) << "the demo map was read";
+  });
+  s.puis(30, [] { pousser_touche(SDLK_RETURN); });  // the hand-over
+  s.puis(10, [&] {
+    effacer(6);
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(30, [&] {
+    effacer(6);
+    taper("POLICE.TTF");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(30, [&] {
+    effacer(6);
+    taper("Plaine.map");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(30, [&] {
+    effacer(6);
+    taper("Essai ");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(30, [] { pousser_touche(SDLK_RETURN); });  // the sex prompt
+  s.puis(10, [] {
+    EXPECT_STREQ(general::nom_perso.retournertexte(), "Essai");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.fermer(20);
+  EXPECT_EQ(s.lancer(), 0);
+  EXPECT_TRUE(s.fini());
+  EXPECT_EQ(fs::file_size("police.ttf"), police);
+  EXPECT_FALSE(fs::exists(" ")) << "a cleared name wrote a file";
+  EXPECT_FALSE(fs::exists(" .map"));
+  EXPECT_FALSE(fs::exists(" Plaine.map"));
+  EXPECT_FALSE(fs::exists(" Essai"));
+  EXPECT_TRUE(fs::is_regular_file("Essai"));
+
+  // The character editor's own name row writes through the same check.
+  general::nom_perso = " qiv.bmp ";
+  EXPECT_FALSE(SauvegarderPerso());
+  general::nom_perso = " Relka2 ";
+  EXPECT_TRUE(SauvegarderPerso());
+  EXPECT_TRUE(fs::is_regular_file("Relka2"));
+}
+
+// A map maker's whole round: a map built with the mouse on the editor's
+// default background and ground, saved, listed in a mission file, and played
+// from the title screen to its outcome.
+TEST_F(Session, AMapBuiltInTheEditorIsListedInAMissionAndPlayedToItsEnd) {
+  for (const auto& f : fs::directory_iterator(dossier_))
+    if (f.path().extension() == ".sav") fs::remove(f.path());
+  general::fichier_utilise = -1;
+  general::nb_mission_accompli = general::nb_map_accompli_mission = general::nb_map_accompli = 0;
+  general::nom_fond = "fond2.png";
+  general::nom_sol = "base.png";
+  general::infiltration = 0;
+  general::temps_map = 0;
+  bool combat_vu = false, gagne = false, menu_apres = false;
+  std::string slot;
+  int cinematiques = 0;
+  auto menu_principal = [] { return texte_a("Story", 26, 230); };
+  auto combat = [] { return Tramer::Hero && general::statut_jeu == 1 && !general::debut_partie; };
+
+  Script s;
+  s.puis(AVANT_TITRE + 2, [] {
+    for (char c : ACCORD_EDITEUR) appuyer(static_cast<SDLKey>(c), static_cast<Uint16>(c));
+  });
+  s.puis(10, [] {
+    for (int i = 0; i < 5; ++i) pousser_touche(SDLK_BACKSPACE, 8);
+    taper("Essai");
+    pousser_touche(SDLK_RETURN);
+  });
+  s.puis(30, [] {});
+  cliquer(s, 300, 380);  // the start point, selected from the start
+  page(s, SDLK_d, 2);    // 5 -> 7: markers
+  choisir(s, DIVERS, 2);  // "Fin.png"
+  cliquer(s, 900, 380);
+  choisir(s, DIVERS, 4);  // a neutral command centre
+  cliquer(s, 600, 380);
+  page(s, SDLK_a, 5);    // 7 -> 2: obstacles, a ledge to stand on
+  choisir(s, OBSTACLE);
+  cliquer(s, 750, 470);
+  page(s, SDLK_d, 1);    // enemies
+  choisir(s, ENNEMIS);
+  cliquer(s, 850, 300);
+  page(s, SDLK_d, 1);    // allies
+  choisir(s, ALLIES);
+  cliquer(s, 400, 300);
+  s.puis(PAUSE, [] {
+    EXPECT_EQ(compter(DIVERS), 3);
+    EXPECT_EQ(compter(OBSTACLE), 1);
+    EXPECT_EQ(compter(ENNEMIS), 1);
+    EXPECT_EQ(compter(ALLIES), 1);
+    general::effectifs_map[1] = 0;  // no enemy comes back
+    pousser_touche(SDLK_RETURN);    // save, and on to the character editor
+  });
+  s.puis(10, [] { pousser_touche(SDLK_RETURN); });  // "Soldat"
+  s.puis(30, [] { pousser_touche(SDLK_RETURN); });  // the sex prompt
+  s.puis(30, [this] {
+    ASSERT_TRUE(fs::is_regular_file("Essai.map"));
+    ecrire_fichier("Mission1.txt", "Essai.map");
+    pousser_touche(SDLK_RETURN);  // leave the creator for the title screen
+  });
+  s.puis(30, [] { pousser_touche(SDLK_RETURN); });  // the title
+  s.puis(5, [] { pousser_touche(SDLK_RETURN); });   // "New Game"
+  s.quand(4, menu_principal, [] { pousser_touche(SDLK_RETURN); });  // "Story"
+  s.puis(4, [] { pousser_touche(SDLK_RETURN); });   // the first mission
+  s.puis(20, [] { pousser_touche(SDLK_RETURN); });  // the hero
+  s.puis(20, [] { pousser_touche(SDLK_UP); });      // "Start the Mission"
+  s.puis(5, [] { pousser_touche(SDLK_RETURN); });
+  s.quand(2, [&] {
+    if (!Tramer::Hero && ++cinematiques % 40 == 0) pousser_touche(SDLK_ESCAPE);
+    return combat();
+  }, [&] {
+    combat_vu = true;
+    EXPECT_STREQ(general::nom_map.retournertexte(), "Essai.map");
+    // The default background and ground are drawn, not the battle's grey:
+    // most of a row of sky and of a row of earth, whoever stands there.
+    auto part = [](int y, int r, int g, int b) {
+      int n = 0;
+      for (int x = 200; x < 760; x += 40) {
+        SDL_Color c = pixel(x, y);
+        n += std::abs(c.r - r) < 4 && std::abs(c.g - g) < 4 && std::abs(c.b - b) < 4;
+      }
+      return n;
+    };
+    EXPECT_GE(part(200, 120, 170, 220), 8) << "background";
+    EXPECT_GE(part(450, 100, 70, 40), 8) << "ground";
+    int camps[2] = {};
+    for (int i = 0; i < Tramer::nb_persos; ++i)
+      if (Tramer* t = Tramer::Persos[i]; t && t->vivant && (t->camp == ALLIE || t->camp == ENNEMI)) ++camps[t->camp];
+    EXPECT_GE(camps[ALLIE], 2) << "the hero and the placed ally";
+    EXPECT_EQ(camps[ENNEMI], 1);
+    EXPECT_EQ(cc::nb_cc, 1);
+    // The enemy falls: nobody is left to come back.
+    for (int i = 0; i < Tramer::nb_persos; ++i)
+      if (Tramer* t = Tramer::Persos[i]; t && t->camp == ENNEMI) t->recevoirdegats(10000, Tramer::Hero, 0, 0.0, 0);
+  });
+  s.quand(2, [&] {
+    if (general::statut_jeu == 0) gagne = true;
+    if (gagne && ++cinematiques % 40 == 0) pousser_touche(SDLK_ESCAPE);
+    return menu_principal();
+  }, [&] {
+    menu_apres = true;
+    slot = nom_slot(general::fichier_utilise);
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+  });
+  EXPECT_EQ(s.lancer(), 0);
+  EXPECT_TRUE(s.fini()) << "the script stopped after " << s.images() << " frames";
+  EXPECT_TRUE(combat_vu);
+  EXPECT_TRUE(gagne);
+  EXPECT_TRUE(menu_apres);
+  EXPECT_EQ(general::nb_mission_accompli, 1) << "the one-map mission is done";
+  EXPECT_TRUE(fs::is_regular_file(slot)) << "the won map was saved";
 }

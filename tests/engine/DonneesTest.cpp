@@ -29,3 +29,23 @@ TEST_F(Donnees, CachesLoadTheGeneratedFiles) {
   EXPECT_NE(f, nullptr);
   if (f) TTF_CloseFont(f);
 }
+
+// Cut-scenes are the only JPEG pictures: they decode at screen size, with the
+// black letterbox band and the light caption where they were drawn.
+TEST_F(Donnees, GeneratedCutScenesDecodeWithTheirBandsAndCaption) {
+  copier_donnees();
+  SDL_Surface* s = IMG_Load("Cinematiques/PlaineDebut1.jpg");
+  ASSERT_NE(s, nullptr);
+  EXPECT_EQ(s->w, 960);
+  EXPECT_EQ(s->h, 544);
+  Uint8 r, g, b;
+  lire_rgb(s, 20, 20, r, g, b);
+  EXPECT_LT(r + g + b, 30);
+  int claire = 0;
+  for (int x = 0; x < 960; ++x) {
+    lire_rgb(s, x, 514, r, g, b);
+    if (r > 200 && g > 180) ++claire;
+  }
+  EXPECT_GT(claire, 20);
+  SDL_FreeSurface(s);
+}

@@ -140,7 +140,10 @@ TEST_F(PartieComplete, ANewGameWinsTheFirstMissionSavesTheFrontierAndQuits) {
     return false;
   }, [] { fermer(); }, 4);
 
+  testing::internal::CaptureStderr();
   EXPECT_EQ(lancer(), 0);
+  const std::string erreurs = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(erreurs.find("missing file"), std::string::npos) << "the demo data lacks what the game reads:\n" << erreurs;
   EXPECT_TRUE(etapes_.empty()) << "the script stopped after " << images_ << " frames";
   EXPECT_FALSE(general::continuer);
   EXPECT_EQ(cartes[0], "Plaine.map");

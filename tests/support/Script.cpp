@@ -15,6 +15,16 @@ int Script::lancer() {
       return;
     }
     if (++depuis_ < etapes_.front().attente) return;
+    const auto& condition = etapes_.front().condition;
+    if (condition && !condition()) {
+      // A condition that never comes closes the window rather than hang.
+      if (depuis_ > 30000) {
+        SDL_Event e{};
+        e.type = SDL_QUIT;
+        SDL_PushEvent(&e);
+      }
+      return;
+    }
     depuis_ = 0;
     auto f = std::move(etapes_.front().f);
     etapes_.pop_front();

@@ -13,7 +13,12 @@ class Script {
  public:
   // A step runs once, `attente` frames after the step before it.
   Script& puis(int attente, std::function<void()> f) {
-    etapes_.push_back({attente, std::move(f)});
+    etapes_.push_back({attente, std::move(f), nullptr});
+    return *this;
+  }
+  // A step that waits, after its `attente` frames, for its condition to hold.
+  Script& quand(int attente, std::function<bool()> c, std::function<void()> f) {
+    etapes_.push_back({attente, std::move(f), std::move(c)});
     return *this;
   }
   Script& touche(SDLKey k, int attente = 3) {
@@ -36,6 +41,7 @@ class Script {
   struct Etape {
     int attente;
     std::function<void()> f;
+    std::function<bool()> condition;
   };
   std::deque<Etape> etapes_;
   int images_ = 0;

@@ -36,7 +36,10 @@ void fonds() {
   };
   const F sets[] = {{"foret/", rgba(120, 170, 220), rgba(40, 100, 50), 180},
                     {"desert/", rgba(200, 190, 150), rgba(190, 150, 90), 90},
-                    {"nuit/", rgba(20, 20, 50), rgba(30, 40, 40), 140}};
+                    {"nuit/", rgba(20, 20, 50), rgba(30, 40, 40), 140},
+                    // The editor's default background: a new map is played
+                    // with the frames named after the picture itself.
+                    {"fond2.png", rgba(120, 170, 220), rgba(90, 130, 80), 160}};
   for (const F& f : sets) {
     for (int i = 1; i <= 2; ++i) {
       SDL_Surface* s = toile(960, 544, f.ciel);
@@ -59,7 +62,9 @@ void sols() {
                     {"nuit/", rgba(30, 60, 40), rgba(50, 40, 30), rgba(68, 58, 46)},
                     {"eau/", rgba(190, 180, 120), rgba(40, 80, 140), rgba(55, 95, 155)},
                     {"eau2/", rgba(160, 160, 110), rgba(30, 60, 120), rgba(45, 75, 135)},
-                    {"eau3/", rgba(140, 130, 100), rgba(20, 40, 100), rgba(35, 55, 115)}};
+                    {"eau3/", rgba(140, 130, 100), rgba(20, 40, 100), rgba(35, 55, 115)},
+                    // The editor's default ground, as a battle reads it.
+                    {"base.png", rgba(60, 140, 50), rgba(100, 70, 40), rgba(125, 95, 60)}};
   for (const S& s : sets) {
     for (int i = 1; i <= 2; ++i) {
       SDL_Surface* t = toile(200, 120, s.dessous);

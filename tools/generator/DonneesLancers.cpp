@@ -85,6 +85,9 @@ void mines() {
   }
 }
 
+// An aura is a weapon like any other: its folder under "Armes/" holds its
+// picture, silhouette and two sounds, and "Armes/Auras/" its own silhouette.
+// The early build spells the regeneration with its accents (Latin-1).
 void auras() {
   struct A {
     const char* nom;
@@ -93,18 +96,26 @@ void auras() {
   };
   const A liste[] = {{"Vitesse", rgba(60, 200, 255), "V"},
                      {"Force", rgba(230, 60, 40), "F"},
-                     {"Regeneration", rgba(60, 220, 90), "R"}};
-  for (const A& a : liste) {
+                     {"Regeneration", rgba(60, 220, 90), "R"},
+                     {"R\xE9g\xE9n\xE9ration", rgba(60, 220, 90), "R"}};
+  auto ombre = [](const A& a) {
     SDL_Surface* o = toile(40, 40, rgba(0, 0, 0));
     disque(o, 20, 20, 18, a.couleur);
     texte(o, a.lettre, 20, 20, 22, rgba(255, 255, 255), true);
-    sauver(std::string("Armes/Auras/") + a.nom + "/ombre.png", o, false);
+    return o;
+  };
+  for (const A& a : liste) {
+    const std::string F = std::string("Armes/") + a.nom + "/";
+    sauver(std::string("Armes/Auras/") + a.nom + "/ombre.png", ombre(a), false);
+    sauver(F + "ombre.png", ombre(a), false);
     // The weapon picture is mirrored for a left-facing carrier: no letter on it.
     SDL_Surface* s = toile(40, 40);
     disque(s, 20, 20, 18, a.couleur);
     disque(s, 20, 20, 9, rgba(255, 255, 255));
     disque(s, 20, 20, 5, a.couleur);
-    sauver(std::string("Armes/") + a.nom + "/" + a.nom + ".png", s);
+    sauver(F + a.nom + ".png", s);
+    son(F + a.nom + ".wav", 500 + 40 * a.lettre[0] % 300, 700, 0.05);  // the aura rising
+    son(F + "recharger.wav", 900, 200, 0.2);
   }
 }
 

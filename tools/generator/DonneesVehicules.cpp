@@ -1,6 +1,6 @@
 // The vehicles' files: each model's body and wreck (facing right), the
 // rider's wheels and turret, the helicopter's rotor, the common turret, the
-// boarding sound, the status markers and life bar drawn over vehicles and
+// boarding sounds, the status markers and life bar drawn over vehicles and
 // soldiers, and the three vehicle catalogs.
 #include <string>
 #include <vector>
@@ -87,6 +87,8 @@ void modele(const Forme& f) {
   corps(m, f, rgba(45, 40, 38), true);
   for (int i = 0; i < 4; ++i) disque(m, f.w / 5 + i * f.w / 5, f.h / 3 + (i % 2) * 10, 10, rgba(230, 110, 30));  // fire
   sauver(d + "die.png", m);
+  // Boarding plays the model's own sound; the common one is only a fallback.
+  son(d + "Entree.wav", f.allure == CANON_FIXE ? 180 : 120, 500, 0.3);
 }
 
 void roues() {

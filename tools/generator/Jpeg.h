@@ -1,11 +1,11 @@
 #pragma once
-// A small baseline JPEG writer (4:4:4, the standard tables): enough for the
-// cut-scene pictures, and the same picture always gives the same bytes.
+// JPEG through libjpeg, for the cut-scene pictures; the same picture always
+// gives the same bytes.
 #include <SDL.h>
 
 #include <string>
 
 namespace Jpeg {
-// `qualite` 1 to 100, as the usual scaling of the standard tables.
+// `qualite` 1 to 100, as libjpeg scales its standard tables.
 bool ecrire(const std::string& chemin, SDL_Surface* s, int qualite = 90);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A small PNG writer over zlib; the same picture always gives the same bytes.
+// PNG through libpng; the same picture always gives the same bytes.
 #include <SDL.h>
 
 #include <string>

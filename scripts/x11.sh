@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Plays the scripted whole-game tests in a real X window: Xvfb and SDL's x11
+# driver instead of the dummy one. Every test whose name holds
+# "PartieComplete", in any test program, takes part, game_early's included.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+motif='*PartieComplete*'
+joues=0
+for t in "$build"/tests/test_*; do
+  [ -x "$t" ] || continue
+  n=$("$t" --gtest_list_tests --gtest_filter="$motif" | grep -c '^  ' || true)
+  [ "$n" -gt 0 ] || continue
+  echo "$(basename "$t"): $n whole-game test(s) in an X window"
+  # SDL opens the display twice in a row: without -noreset the server resets
+  # when the first connection closes and refuses the second now and then.
+  # The display number starts away from :99, where other xvfb-runs start.
+  SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
+    xvfb-run -a -n $((200 + RANDOM % 700)) -s "-screen 0 1024x768x24 -noreset" \
+    "$t" --gtest_filter="$motif" --gtest_brief=1
+  joues=$((joues + n))
+done
+# A renamed test must not leave this run quietly empty.
+[ "$joues" -gt 0 ] || { echo "no whole-game test found in $build/tests"; exit 1; }

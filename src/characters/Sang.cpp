@@ -1,0 +1,61 @@
+#include "characters/Sang.h"
+
+#if GAME_EARLY
+#include <cstdio>
+#include <string>
+
+#include "engine/Fonctions.h"
+#include "engine/OuvrirImage.h"
+#include "platform/Fichiers.h"
+#include "weapons/Projectiles.h"
+
+namespace {
+
+std::string chemin_cadre(const char* dossier, short direction, int n) {
+  return std::string(dossier ? dossier : "") + (direction == 1 ? "Gauche/" : "Droite/") + std::to_string(n) + ".png";
+}
+
+}  // namespace
+
+Sang::Sang(const char* dossier, short dir, Mapping* c, SDL_Rect w, short, double) {
+  demarrer(cycle);
+  where = w;
+  direction = dir;
+  DirBaseCible = c ? c->direction : 0;
+  Tas = true;
+
+  // The frames are counted up to the first missing one; the list of names
+  // tried, that one included, is what "sang.txt" keeps of the last splash.
+  std::string essais;
+  for (int n = 1;; ++n) {
+    const std::string p = chemin_cadre(dossier, dir, n);
+    essais += p + "\n";
+    // The missing frame that ends the count is expected: no warning for it.
+    if (!AllouerImage(p.c_str(), 0, false, false)) break;
+    ++nb_image;
+  }
+  Fichiers::EcritureSure f("sang.txt");
+  if (f.ouvert()) {
+    std::fwrite(essais.data(), 1, essais.size(), f.flux());
+    f.valider();
+  }
+
+  image = new SDL_Surface*[nb_image > 0 ? nb_image : 1]{};
+  for (int i = 0; i < nb_image; ++i) image[i] = AllouerImage(chemin_cadre(dossier, dir, i + 1).c_str(), 0, false);
+
+  // Without a first frame the entry counts as empty: the creator drops it.
+  SDL_Surface* premier = nb_image > 0 ? image[0] : nullptr;
+  Mapping::image[0] = premier;
+  TramePrincipale = Rect(0, 0, premier ? premier->w : 0, premier ? premier->h : 0);
+  cible = c;
+  physique = false;
+  layer = 4;
+  where.y = static_cast<Sint16>(where.y - TramePrincipale.h / 2 + 5);
+}
+
+Sang::~Sang() { delete[] image; }
+
+void Sang::crever() {
+  for (int i = 0; i < nb_image && i < 2; ++i) image[i] = nullptr;
+}
+#endif

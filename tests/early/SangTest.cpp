@@ -1,0 +1,173 @@
+// The earlier build's blood splash: one inert object per hit a soldier
+// takes, its frames counted up to the first gap and noted in "sang.txt";
+// and a scripted battle where the hero's shots leave them.
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "Bataille.h"
+#include "Soldats.h"
+#include "battle/JouerMap.h"
+#include "characters/Sang.h"
+#include "engine/OuvrirImage.h"
+#include "weapons/Projectiles.h"
+#include "weapons/TirV.h"
+
+namespace {
+
+template <typename Cond>
+std::vector<Sang*> flaques(Cond garder) {
+  std::vector<Sang*> v;
+  for (int32_t i = 0; i < Mapping::dernier_objet; ++i)
+    if (auto* s = dynamic_cast<Sang*>(Mapping::Objets[i]); s && garder(s)) v.push_back(s);
+  return v;
+}
+std::vector<Sang*> flaques() {
+  return flaques([](Sang*) { return true; });
+}
+
+std::vector<std::string> lignes(const char* nom) {
+  std::ifstream f(nom);
+  std::vector<std::string> v;
+  for (std::string l; std::getline(f, l);) v.push_back(l);
+  return v;
+}
+
+class SangSoldat : public Soldats {
+ protected:
+  // A bullet that has just handed over its damage, flying `direction`.
+  static TirV* balle(int x, int y, int16_t direction) {
+    auto* b = new TirV(Rect(x, y, 0, 0), 0.0, direction, 0);
+    b->vivant = false;
+    return b;
+  }
+};
+
+}  // namespace
+
+TEST_F(SangSoldat, OneSplashPerAcceptedHitAndNoneForAProtectedSoldier) {
+  testing::internal::CaptureStdout();  // the aimed bullets' traces
+  Tramer* t = soldat("Cible", ENNEMI, 1000, 300);
+  t->TramePrincipale.x = 6;
+  t->recevoirdegats(10, balle(900, 340, GAUCHE), GAUCHE, 12.0, 1);
+  EXPECT_TRUE(flaques().empty()) << "the spawn protection turned the hit away";
+
+  proteger_fini();
+  TirV* b = balle(900, 340, GAUCHE);
+  t->recevoirdegats(10, b, GAUCHE, 12.0, 3);
+  ASSERT_EQ(flaques().size(), 1u);
+  Sang* s = flaques()[0];
+  EXPECT_EQ(s->cible, t);
+  EXPECT_EQ(s->direction, GAUCHE);
+  EXPECT_EQ(s->DirBaseCible, t->direction);
+  EXPECT_EQ(s->nb_image, 5);
+  EXPECT_EQ(s->image[0], AllouerImage("Sang/Gauche/1.png", 0, false));
+  EXPECT_EQ(s->where.x, 1000 - 900 - 6);
+  EXPECT_EQ(s->where.y, 340 - 300 + 3 - s->TramePrincipale.h / 2 + 5);
+  EXPECT_EQ(s->layer, 4);
+  EXPECT_FALSE(s->physique);
+  EXPECT_TRUE(s->Tas);
+  EXPECT_TRUE(s->vivant);
+
+  t->recevoirdegats(10, balle(1100, 340, DROITE), DROITE, 0.0, 1);
+  t->recevoirdegats(10, balle(1100, 340, 7), 7, 0.0, 1);
+  EXPECT_EQ(flaques().size(), 3u);
+  // Only the last splash's list stays: the right-hand frames, up to the first missing one.
+  const std::vector<std::string> attendu = {"Sang/Droite/1.png", "Sang/Droite/2.png", "Sang/Droite/3.png",
+                                            "Sang/Droite/4.png", "Sang/Droite/5.png", "Sang/Droite/6.png"};
+  EXPECT_EQ(lignes("sang.txt"), attendu);
+
+  // A splash neither draws nor changes, frame after frame.
+  const SDL_Rect avant = s->position;
+  for (int k = 0; k < 3; ++k) {
+    s->comportement();
+    s->bliting();
+    s->blit_only();
+  }
+  EXPECT_TRUE(s->vivant);
+  EXPECT_EQ(s->position.x, avant.x);
+  testing::internal::GetCapturedStdout();
+}
+
+TEST_F(SangSoldat, FramesAreCountedUpToTheFirstGapAndAFolderWithoutFramesLeavesNothing) {
+  Tramer* t = soldat("Cible", ENNEMI, 1000, 300);
+  for (int n : {1, 2, 3, 5}) ecrire_png("Gouttes/Droite/" + std::to_string(n) + ".png", 8, 6, 0xFF0000FF);
+  auto* s = new Sang("Gouttes/", 0, t, Rect(0, 0, 0, 0), 2, 0.0);
+  EXPECT_EQ(s->nb_image, 3);
+  EXPECT_EQ(lignes("sang.txt"), (std::vector<std::string>{"Gouttes/Droite/1.png", "Gouttes/Droite/2.png",
+                                                           "Gouttes/Droite/3.png", "Gouttes/Droite/4.png"}));
+  EXPECT_EQ(s->where.y, 0 - 3 + 5);
+  EXPECT_TRUE(s->enregistre());
+  s->crever();
+  EXPECT_EQ(s->image[0], nullptr);
+  EXPECT_EQ(s->image[1], nullptr);
+  EXPECT_NE(s->image[2], nullptr);
+
+  // No frame at all: a splash with nothing to show is not kept in the world.
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(retenir(new Sang("SansCadres/", 1, t, Rect(0, 0, 0, 0), 2, 0.0)), nullptr);
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(lignes("sang.txt"), (std::vector<std::string>{"SansCadres/Gauche/1.png"}));
+  EXPECT_EQ(flaques().size(), 1u) << "only the one made by hand";
+}
+
+namespace {
+
+class BatailleEarly : public Bataille {
+ protected:
+  void SetUp() override {
+    Bataille::SetUp();
+    general::fusil_choisi = 1;  // "N-10": 20 a hit, more than a second's healing
+  }
+};
+
+}  // namespace
+
+TEST_F(BatailleEarly, TheHerosShotsLeaveOneSplashPerHitTheEnemyTakes) {
+  Tramer* e = nullptr;
+  int touches = 0, pv = 0, images = 0, refusees = 0;
+  testing::internal::CaptureStdout();
+  quand(en_bataille, [&] {
+    Tramer* h = Tramer::Hero;
+    // The hero and one enemy alone on the field, face to face.
+    for (int i = 0; i < Tramer::nb_persos; ++i) {
+      Tramer* t = Tramer::Persos[i];
+      if (!t || t == h) continue;
+      if (!e && t->camp == ENNEMI) {
+        e = t;
+        continue;
+      }
+      t->affichage = false;
+    }
+    ASSERT_NE(e, nullptr);
+    e->position.x = static_cast<Sint16>(h->position.x + 300);
+    e->position.y = h->position.y;
+    pv = e->stats.pv_restants;
+  });
+  quand([&] {
+    Tramer* h = Tramer::Hero;
+    if (e->stats.pv_restants < pv) ++touches;
+    pv = e->stats.pv_restants;
+    // Shots that reach the enemy while it is still protected leave nothing.
+    if (e->Invincibilite.cycle(2000) != 3 && !flaques().empty()) ++refusees;
+    if (!e->vivant || ++images > 600) return true;
+    const SDL_Surface* v = h->ArmePrincipale ? h->ArmePrincipale->donnerViseur() : nullptr;
+    h->cible.x = static_cast<Sint16>(e->position.x + e->TramePrincipale.w / 2 - general::Scrolling.x + (v ? v->w / 2 : 0));
+    h->cible.y = static_cast<Sint16>(e->position.y + e->TramePrincipale.h / 3 - general::Scrolling.y + (v ? v->h / 2 : 0));
+    Souris[1] = true;
+    return false;
+  }, [] {
+    Souris[1] = false;
+    fermer();
+  });
+  accrocher();
+  EXPECT_EQ(JouerMap(0, 0), 3);
+  testing::internal::GetCapturedStdout();
+  ASSERT_NE(e, nullptr);
+  EXPECT_GT(touches, 0);
+  EXPECT_EQ(refusees, 0);
+  EXPECT_EQ(static_cast<int>(flaques([&](Sang* s) { return s->cible == e; }).size()), touches);
+  const std::vector<std::string> l = lignes("sang.txt");
+  ASSERT_FALSE(l.empty());
+  EXPECT_EQ(l.back().substr(0, 5), "Sang/");
+}

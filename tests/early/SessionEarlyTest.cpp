@@ -1,0 +1,68 @@
+// An earlier-program session from its entry point: start-up, a new game, the
+// first mission's hero and weapons, and a battle that fires and throws. The
+// demo data holds every file it reads, the accented aura folders included.
+#include <filesystem>
+#include <string>
+
+#include "Script.h"
+#include "characters/Tramer.h"
+#include "engine/Logos.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SessionAncienne : public Banc {
+ protected:
+  void SetUp() override {
+    Banc::SetUp();
+    copier_donnees();
+    for (const auto& f : fs::directory_iterator(dossier_))
+      if (f.path().extension() == ".sav") fs::remove(f.path());
+    general::continuer = true;
+    general::fichier_utilise = -1;
+    general::nb_mission_accompli = general::nb_map_accompli_mission = general::nb_map_accompli = 0;
+  }
+};
+
+void souris(Uint8 type, Uint8 bouton) {
+  SDL_Event e{};
+  e.type = type;
+  e.button.button = bouton;
+  e.button.x = 700;
+  e.button.y = 300;
+  SDL_PushEvent(&e);
+}
+
+}  // namespace
+
+TEST_F(SessionAncienne, AStartUpAndABattleReadNoMissingFile) {
+  bool combat = false;
+  int images = 0;
+  Script s;
+  s.puis(2 + NB_IMAGES_LOGOS + 2, [] { pousser_touche(SDLK_RETURN); });  // the title
+  s.puis(5, [] { pousser_touche(SDLK_RETURN); });                        // a new game
+  s.puis(60, [] { pousser_touche(SDLK_RETURN); });                       // the story
+  s.puis(10, [] { pousser_touche(SDLK_RETURN); });                       // the first mission
+  s.puis(20, [] { pousser_touche(SDLK_RETURN); });                       // the hero
+  s.puis(20, [] { pousser_touche(SDLK_UP); });                           // start the mission
+  s.puis(5, [] { pousser_touche(SDLK_RETURN); });
+  s.quand(2, [&] {
+    if (!Tramer::Hero && ++images % 40 == 0) pousser_touche(SDLK_ESCAPE);  // cut-scenes
+    return Tramer::Hero && general::statut_jeu == 1 && !general::debut_partie;
+  }, [&] {
+    combat = true;
+    souris(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT);
+  });
+  s.puis(60, [] {
+    souris(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT);
+    souris(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT);
+  });
+  s.puis(60, [] { souris(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT); });
+  s.fermer(100);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(s.lancer(), 0);
+  const std::string erreurs = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(combat) << "the script stopped after " << s.images() << " frames";
+  EXPECT_EQ(erreurs.find("missing file"), std::string::npos) << erreurs;
+}
