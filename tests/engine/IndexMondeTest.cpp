@@ -169,7 +169,7 @@ class Sondeur : public Mapping {
     compter(engin_->p_collision(m_.entre(0, 1) != 0, 0));
     compter(engin_->p_collision2(m_.entre(0, 1) != 0, 0));
     // A blast and an explosion strike everything under them, which may move.
-    auto* blast = new FlammePompe(Rect(m_.entre(-1000, 4000), m_.entre(0, 600), 0, 0), m_.entre(0, 1), m_.entre(-60, 60));
+    auto* blast = new FlammePompe(Rect(m_.entre(-1000, 4000), m_.entre(0, 600), 0, 0), m_.entre(0, 1), m_.entre(-60, 60), 3);
     blast->camp = static_cast<int16_t>(m_.entre(0, 2));
     blast->bliting();
     auto* e = new Explosion(P_char("Boum/"), Rect(m_.entre(-1000, 4000), m_.entre(0, 600), 0, 0), 90);
