@@ -233,6 +233,15 @@ void signaler_carte_illisible() {
     Avertir(std::string(early ? "Map introuvable : " : "Map not found: ") + nom_carte());
 }
 
+// The win stands even when the slot cannot be written; the player learns
+// that it will not be there next time.
+void enregistrer_victoire(int mission, int map) {
+  mettre_systeme_a_jour(mission, map);
+  if (SauvegardeSysteme()) return;
+  const std::string slot = nom_slot(general::fichier_utilise);
+  Avertir(early ? "Sauvegarde impossible : " + slot : "Could not save " + slot);
+}
+
 }  // namespace
 
 void dessiner_monde_fige() {
@@ -261,6 +270,12 @@ int JouerMap(int mission, int map) {
   general::statut_jeu = EN_COURS;
   general::debut_partie = true;
   general::nom_map = LireNomMap(mission, map);
+  // An empty entry has no enemy to fight: it is won at once, with no battle
+  // and no cut-scene, so that the mission goes on.
+  if (entree_vide(mission, map)) {
+    enregistrer_victoire(mission, map);
+    return 0;
+  }
   const bool lisible = LireMap3(general::nom_map.retournertexte());
   general::seconde_life = false;
   // A battle without its map would be won on its first frame and saved.
@@ -316,12 +331,7 @@ int JouerMap(int mission, int map) {
   hud.widgets.clear();
   framerate.valider();
   if (general::statut_jeu == GAGNE) {
-    mettre_systeme_a_jour(mission, map);
-    // The win stands; the player learns that it will not be there next time.
-    if (!SauvegardeSysteme()) {
-      const std::string slot = nom_slot(general::fichier_utilise);
-      Avertir(early ? "Sauvegarde impossible : " + slot : "Could not save " + slot);
-    }
+    enregistrer_victoire(mission, map);
     JouerCinoche(general::nom_cine_fin_de_map.retournertexte());
     return 0;
   }

@@ -14,6 +14,13 @@ bool mission_valide(int mission) {
   return mission >= 0 && mission < NB_MISSIONS && general::FMissions[mission] != nullptr;
 }
 
+bool entree_vide(int mission, int map) {
+  if (!mission_valide(mission) || map < 0 || map >= LireNbMapMission(mission)) return false;
+  if (!Fichiers::existe(general::FMissions[mission])) return false;
+  const char* nom = LireNomMap(mission, map);
+  return !nom || !*nom;
+}
+
 void mettre_systeme_a_jour(int mission_en_cours, int map_finie) {
   // Replaying an earlier map, or anything once the campaign is over, changes nothing.
   if (!mission_valide(mission_en_cours)) return;
@@ -71,6 +78,13 @@ int ReleverNbMap(const char* fichier) {
   std::fclose(f);
   return sauts + 1;
 }
+
+int ReleverNbMission(const char* fichier) { return ReleverNbMap(fichier); }
+
+// Room for choosing a map of a mission and for a save menu; neither does
+// anything yet.
+void Selectionner_Map_Mission(int) {}
+void MenuSauvegarde() {}
 
 int ReleverProgression() {
   return static_cast<int>(static_cast<int64_t>(general::nb_map_accompli) * 100 / NB_MAPS_CAMPAGNE);

@@ -15,6 +15,10 @@ constexpr int NB_COLONNES_NOMS = 256;
 // campaign leaves the frontier at NB_MISSIONS, which has none.
 bool mission_valide(int mission);
 
+// True for an empty entry of an existing mission file, such as the one a
+// final line feed adds: a map without enemies.
+bool entree_vide(int mission, int map);
+
 // After a won map: moves the frontier when that map was the frontier map.
 void mettre_systeme_a_jour(int mission_en_cours, int map_finie);
 
@@ -30,6 +34,10 @@ int LireNbMapMission(int mission);
 // Line feeds in the file plus one (so a final line feed counts an empty map);
 // 1 when the file cannot be opened; never more than NB_LIGNES_NOMS.
 int ReleverNbMap(const char* fichier);
+
+int ReleverNbMission(const char* fichier);  // the same count
+void Selectionner_Map_Mission(int);          // does nothing
+void MenuSauvegarde();                       // does nothing
 
 int ReleverProgression();  // percent of the campaign's maps completed
 int ReleverTempsdeJeu();   // seconds: this run's clock plus the time loaded from the slot

@@ -14,24 +14,22 @@ bool ecrire_octets(FILE* f, uint32_t v, int largeur) {
   return true;
 }
 
-// A field is taken whole or not at all: a file cut inside a field leaves the
-// variable as it was.
+// A field replaces only the low bytes it holds, the variable keeps the rest;
+// a file cut inside a field still gives the bytes it has.
 bool lire_octets(FILE* f, uint32_t& v, int largeur) {
-  uint32_t r = 0;
   for (int i = 0; i < largeur; ++i) {
     unsigned char o;
     if (!Fichiers::lire_u8(f, o)) return false;
-    r |= static_cast<uint32_t>(o) << (8 * i);
+    v = (v & ~(0xFFu << (8 * i))) | (static_cast<uint32_t>(o) << (8 * i));
   }
-  v = r;
   return true;
 }
 
 bool lire_champ(FILE* f, int32_t& variable, int largeur) {
-  uint32_t v;
-  if (!lire_octets(f, v, largeur)) return false;
+  uint32_t v = static_cast<uint32_t>(variable);
+  const bool complet = lire_octets(f, v, largeur);
   variable = static_cast<int32_t>(v);
-  return true;
+  return complet;
 }
 
 // A choice byte outside its range would index the weapon tables: keep the
@@ -39,7 +37,7 @@ bool lire_champ(FILE* f, int32_t& variable, int largeur) {
 // the sidearm, either of them a rifle or a light weapon.
 template <typename T>
 bool lire_choix(FILE* f, T& variable, int minimum, int maximum, int pas = 1) {
-  uint32_t v;
+  uint32_t v = 0;
   if (!lire_octets(f, v, 1)) return false;
   int n = static_cast<int>(v);
   if (n >= minimum && n <= maximum && (n - minimum) % pas == 0)
@@ -53,28 +51,48 @@ bool lire_choix(FILE* f, T& variable, int minimum, int maximum, int pas = 1) {
 
 std::string nom_slot(int numero) { return "Systeme" + std::to_string(numero) + ".sav"; }
 
-bool SauvegardeSysteme() {
-  uint32_t t = static_cast<uint32_t>(ReleverTempsdeJeu());
+namespace {
+
+// Play time, statistics and the frontier: the first 15 bytes of a slot.
+bool ecrire_progression(FILE* f) {
+  const uint32_t t = static_cast<uint32_t>(ReleverTempsdeJeu());
+  return ecrire_octets(f, t, 4) && ecrire_octets(f, static_cast<uint32_t>(general::nb_hs), 1) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::nb_tue), 1) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::nb_mort), 1) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::wex_actuelle), 3) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::nb_map_accompli), 3) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::nb_map_accompli_mission), 1) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::nb_mission_accompli), 1);
+}
+
+bool ecrire_choix(FILE* f) {
+  return ecrire_octets(f, static_cast<uint32_t>(static_cast<unsigned char>(general::Choix_perso)), 1) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::perso_choisi), 1) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::fusil_choisi), 1) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::pistolet_choisi), 1) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::projectile_choisi), 1) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::melee_choisie), 1) &&
+         ecrire_octets(f, static_cast<uint32_t>(general::aura_choisie), 1);
+}
+
+bool ecrire_slot(bool avec_choix) {
   std::string nom = nom_slot(general::fichier_utilise);
   Fichiers::EcritureSure e(nom.c_str());
   FILE* f = e.flux();
-  bool ok = f && ecrire_octets(f, t, 4) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::nb_hs), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::nb_tue), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::nb_mort), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::wex_actuelle), 3) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::nb_map_accompli), 3) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::nb_map_accompli_mission), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::nb_mission_accompli), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(static_cast<unsigned char>(general::Choix_perso)), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::perso_choisi), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::fusil_choisi), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::pistolet_choisi), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::projectile_choisi), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::melee_choisie), 1) &&
-            ecrire_octets(f, static_cast<uint32_t>(general::aura_choisie), 1) && e.valider();
+  bool ok = f && ecrire_progression(f) && (!avec_choix || ecrire_choix(f)) && e.valider();
   if (!ok) std::fprintf(stderr, "could not write the save slot %s\n", nom.c_str());
   return ok;
+}
+
+}  // namespace
+
+bool SauvegardeSysteme() { return ecrire_slot(true); }
+
+bool SauvegardePartie() { return ecrire_slot(false); }
+
+void LecturePartie() {
+  std::string nom = nom_slot(general::fichier_utilise);
+  if (FILE* f = Fichiers::ouvrir(nom.c_str(), "rb")) std::fclose(f);
 }
 
 void LectureSysteme(int mission, int map) {
@@ -86,7 +104,7 @@ void LectureSysteme(int mission, int map) {
   // been counting since start-up and goes on counting.
   uint32_t t = 0;
   bool bon = lire_octets(f, t, 4);
-  if (bon && general::temps_de_jeu == 0)
+  if (general::temps_de_jeu == 0)
     general::temps_de_jeu = static_cast<int32_t>(
         t > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()) ? std::numeric_limits<int32_t>::max() : t);
   bon = bon && lire_champ(f, general::nb_hs, 1) && lire_champ(f, general::nb_tue, 1) &&

@@ -7,6 +7,7 @@
 #include "engine/Fonctions.h"
 #include "engine/OuvrirImage.h"
 #include "engine/Partie.h"
+#include "weapons/Armes.h"
 
 int Element::dernier_element[2] = {0, 0};
 Element* Element::Elements[2][NB_MAX_ELEMENTS] = {};
@@ -173,7 +174,7 @@ void Element::AfficherCreation(SDL_Rect lieu) {
     if (frame > 4) frame = 0;
   }
   blit_bras_nu(s, c, 0);
-  blit_bras(image_arme_creation());
+  blit_bras(image_arme_catalogue(general::armeprincipale));
   if (SDL_Surface* peau = CouleurPeau[0][c][s]) {
     SDL_Rect r = lieu;
     Blitter(peau, nullptr, general::ecran, &r);
@@ -192,9 +193,11 @@ void Element::AfficherCreation(SDL_Rect lieu) {
   }
 }
 
-// The weapon catalogue is built with the weapons; until it exists the
-// creator shows no weapon.
-SDL_Surface* image_arme_creation() { return nullptr; }
+SDL_Surface* image_arme_catalogue(int index) {
+  if (index < 0 || index >= 12) return nullptr;
+  Armes* a = Element::ArmesPrincipales[index];
+  return a ? a->donnerImage(0, general::dezoom) : nullptr;
+}
 
 // The creator's labels are text widgets made when the creator opens; before
 // that there is nothing to rewrite.

@@ -61,8 +61,8 @@ class Element {
   static int pas(int choix, int sens);
 };
 
-// The picture of the main weapon chosen in the creator; null until the
-// weapon catalogue exists.
-SDL_Surface* image_arme_creation();
+// The picture of catalogue main weapon `index`, as the palette and the
+// creator show it; null for an index outside the catalogue or before it exists.
+SDL_Surface* image_arme_catalogue(int index);
 // Rewrites a creator label with a new line; a label not made yet is left.
 void reecrire_etiquette(ecriture* etiquette, const char* texte);

@@ -1,5 +1,7 @@
 #include "characters/InitierPersos.h"
 
+#include <set>
+
 #include "battle/Catalogues.h"
 #include "characters/Element.h"
 #include "engine/OuvrirImage.h"
@@ -121,6 +123,33 @@ void auras() {
 }
 
 }  // namespace
+
+void LibererCatalogue() {
+  std::set<Armes*> armes;
+  auto prendre = [&armes](auto& table) {
+    for (auto*& a : table) {
+      if (a) armes.insert(a);
+      a = nullptr;
+    }
+  };
+  prendre(Element::ArmesPrincipales);
+  prendre(Element::ArmesMelee);
+  prendre(Element::Projectile);
+  prendre(Element::Auras);
+  prendre(Fusils);
+  prendre(Pistolets);
+  prendre(Melee);
+  prendre(Projectiles);
+  prendre(ArmesPrincipales);
+  if (Inventaire) {
+    armes.insert(Inventaire[0]);
+    armes.insert(Inventaire[1]);
+    delete[] Inventaire;
+    Inventaire = nullptr;
+  }
+  armes.erase(nullptr);
+  for (Armes* a : armes) delete a;
+}
 
 void InitierPersos() {
   InitierApparences();

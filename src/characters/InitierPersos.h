@@ -11,6 +11,10 @@ void InitierApparences();
 // starting sidearm kit.
 void InitierPersos();
 
+// Frees every weapon of the catalogue once and empties all its tables and
+// lists, which share the weapons, so that nothing points at a freed one.
+void LibererCatalogue();
+
 // Unlock lists, in ascending Wex threshold; the lists share the weapons of
 // Element's tables.
 extern Armes* Fusils[8];

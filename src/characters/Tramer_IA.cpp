@@ -86,6 +86,18 @@ bool dans_fumee_adverse(Tramer* t) {
   return false;
 }
 
+// Smoke blinds a soldier that was already firing too: it keeps its posture
+// and lowers its weapon.
+void cesser_feu(Tramer* t) {
+  switch (t->action) {
+    case TIRER: t->action = COURIR; break;
+    case TIRER_DISCRET: t->action = DISCRET; break;
+    case TIRER_RAMPER: t->action = RAMPER; break;
+    case TIRER_VISER: t->action = VISER; break;
+    default: break;
+  }
+}
+
 // A reinforcement dropped above the soldier's own post, facing the enemy.
 void appeler_renfort(Tramer* t) {
   if constexpr (early) return;  // the earlier game has no reinforcements
@@ -265,7 +277,7 @@ void choisir_mode(Tramer* t) {
   if (t->comportement_actuel == COPIER_JOUEUR) {
   } else if (t->classe == CONDUCTEUR) {
     t->comportement_actuel = REJOINDRE_VEHICULE;
-    if (Tramer* e = t->ReleverEnnemiLePlusProcheVisible(); e && std::abs(t->calcul_distance_x(e)) < t->vue())
+    if (Tramer* e = t->ReleverEnnemiLePlusProcheVisible(); e && t->calcul_distance_x(e) < t->vue())
       t->Attaquer_Ennemi();
     if (!vehicule_libre(t) && t->action != VISER) t->Attaquer_Ennemi();
   } else if (t->classe != HERO && t->action != VISER) {
@@ -338,9 +350,12 @@ void copier_joueur(Tramer* t) {
     t->evenement_hero(0, false);
     return;
   }
+  const bool aveugle = dans_fumee_adverse(t);
   if (t->nature_mvt() == 0) {
-    const bool feu = std::abs(t->calcul_distance_x(e)) < t->vue() && !t->cacher && !dans_fumee_adverse(t);
+    const bool feu = t->calcul_distance_x(e) < t->vue() && !t->cacher && !aveugle;
     t->action = feu ? TIRER : COURIR;
+  } else if (aveugle) {
+    cesser_feu(t);
   }
   t->evenement_hero(0, t->En_mouvement);
 }
@@ -445,7 +460,7 @@ void Tramer::Attaque() {
     if constexpr (early)
       voir = std::abs(calcul_distance_x(e)) < vue();
     else
-      voir = std::abs(calcul_distance_y(e)) < hauteur_vue() / 2;
+      voir = calcul_distance_y(e) < hauteur_vue() / 2;
     if (voir)
       faire_face(this, e);
     else if (p_collision(false, 0) == P_COLLISION)
@@ -467,7 +482,10 @@ void Tramer::Attaque() {
   if (d > portee) {
     action = COURIR;
     evenement_hero(0, bouger);
-  } else if (d < portee && !dans_fumee_adverse(this)) {
+  } else if (dans_fumee_adverse(this)) {
+    cesser_feu(this);
+    evenement_hero(0, bouger);
+  } else if (d < portee) {
     action = TIRER;
     // Computer soldiers fire at a quarter of the weapon's rate.
     Armes* arme = ArmePrincipale;

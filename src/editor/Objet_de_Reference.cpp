@@ -282,10 +282,6 @@ Reference_Vehicules_Polyvalents::Reference_Vehicules_Polyvalents(const char* nom
 
 namespace {
 
-// The weapon catalogue is built with the weapons; until then a palette
-// character is drawn without one.
-SDL_Surface* image_arme_palette(int /*index*/) { return nullptr; }
-
 int decalage(int w) { return (366 - w) / 4; }
 
 void bras_nu(int s, int k, int rangee, int X, int Y, int Wc) {
@@ -307,7 +303,7 @@ void dessiner_perso_compose(int X, int Y, const Perso& p) {
   for (int i = 0; i < NB_ELEMENTS; ++i) {
     if (Element* e = Element::relever(s, p.Vetements[i])) blit_entier(e->Images[1][0][i], X, Y);
     if (i != HAUT2) continue;
-    if (SDL_Surface* arme = image_arme_palette(p.index_arme_principale()))
+    if (SDL_Surface* arme = image_arme_catalogue(p.index_arme_principale()))
       blit_entier(arme, X - Wc / 2 + (366 - 2 * arme->w) / 4, Y + 4);
     bras_nu(s, k, 1, X, Y, Wc);
     Element* b = Element::relever(s, p.Bras);

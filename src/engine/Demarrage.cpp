@@ -195,6 +195,25 @@ bool initialisation() {
   return true;
 }
 
+int degrade(void*) {
+  if (!general::ecran) return 0;
+  for (int v = 0; v <= 255; ++v) {
+    SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, v, v, v));
+    Horloge::flip(general::ecran);
+    Horloge::attendre(1);
+  }
+  return 0;
+}
+
+int securite(void*) {
+  // A watcher beside the game: once the game stops, so does it.
+  while (general::continuer) {
+    if (general::event.type == SDL_QUIT) general::continuer = false;
+    Horloge::attendre(1);
+  }
+  return 0;
+}
+
 int SDL_main(int, char**) {
   if (!initialisation()) return 1;
   InitialiserMappeur();

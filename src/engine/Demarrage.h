@@ -14,5 +14,11 @@ void RemplirRepertoiresPersos();
 // a frame set every soldier needs could not be opened: nothing can run then.
 bool initialisation();
 
+// Fades the screen from black to white, one grey level a frame.
+int degrade(void*);
+// Clears general::continuer when general::event holds a quit request;
+// returns once the game has stopped.
+int securite(void*);
+
 // The program body; the process's main calls it and exits with its result.
 int SDL_main(int argc, char** argv);

@@ -29,7 +29,7 @@ Fond::Fond(const char* prefixe) {
   if (Son::Flux* f = Son::ouvrir_flux(nom)) {
     Ambiance = new Musique{f};
     Son::jouer_flux(f);
-    Son::volume(0, 122);
+    Son::volume(Son::CANAL_FLUX, 122);
   }
   delete[] nom;
   if (image[0]) TramePrincipale = Rect(TramePrincipale.x, TramePrincipale.y, image[0]->w, image[0]->h);
@@ -43,7 +43,7 @@ Fond::~Fond() {
   if (Ambiance) {
     Son::arreter_flux(Ambiance->musique);
     Son::fermer_flux(Ambiance->musique);
-    Son::volume(0, 0);
+    Son::volume(Son::CANAL_FLUX, 0);
     delete Ambiance;
     Ambiance = nullptr;
   }

@@ -84,7 +84,11 @@ void volume(int canal, int v) {
   if (v < 0) v = 0;
   if (v > 255) v = 255;
   noter("volume", canal, "", v);
-  if (!enregistre && pret) Mix_Volume(canal, v * MIX_MAX_VOLUME / 255);
+  if (enregistre || !pret) return;
+  Mix_Volume(canal, v * MIX_MAX_VOLUME / 255);
+  // The ambience owns its channel, but SDL_mixer plays it as music, which
+  // has a volume of its own.
+  if (canal == CANAL_FLUX) Mix_VolumeMusic(v * MIX_MAX_VOLUME / 255);
 }
 
 Flux* ouvrir_flux(const char* n) {
@@ -118,6 +122,13 @@ void fermer_flux(Flux* f) {
   noter("stream_close", -1, f->nom, 0);
   if (f->musique) Mix_FreeMusic(f->musique);
   delete f;
+}
+
+void fermer() {
+  if (!pret) return;
+  Mix_HaltMusic();
+  Mix_CloseAudio();
+  pret = false;
 }
 
 void utiliser_enregistreur(bool oui) {

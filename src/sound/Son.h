@@ -11,6 +11,7 @@ struct Echantillon;  // a loaded sample
 struct Flux;         // a looping ambience stream
 
 bool initialiser(int frequence, int canaux);  // 128 mixing channels in the game
+void fermer();                                // closes the mixer, if open
 Echantillon* charger(const char* nom);        // null when the file is missing
 void liberer(Echantillon* e);
 const char* nom(const Echantillon* e);
@@ -19,6 +20,8 @@ void jouer(int canal, Echantillon* e);  // null plays nothing
 void arreter(int canal);
 void volume(int canal, int v);          // 0-255, scaled to the mixer's 0-128
 
+// The ambience stream plays on this channel: its volume calls reach it.
+constexpr int CANAL_FLUX = 0;
 Flux* ouvrir_flux(const char* nom);     // null when the file is missing
 void jouer_flux(Flux* f);               // loops forever
 void arreter_flux(Flux* f);

@@ -83,4 +83,11 @@ void Explosion::bliting() {
   if (s) Blitter(s, nullptr, general::ecran, &r);
 }
 
-void Creer_Explosion(SDL_Rect point) { new Explosion(P_char("Armes/Explosion3/"), point, 0); }
+Explosion* poser_explosion(const char* dossier, SDL_Rect point, int degat) {
+  auto* e = new Explosion(P_char(dossier), point, degat);
+  if (e->enregistre()) return e;
+  delete e;
+  return nullptr;
+}
+
+void Creer_Explosion(SDL_Rect point) { poser_explosion("Armes/Explosion3/", point, 0); }

@@ -26,5 +26,8 @@ class Explosion : public Mapping {
   void frapper();
 };
 
+// A blast the world owns, or null (and nothing left behind) when the full
+// world table refuses it.
+Explosion* poser_explosion(const char* dossier, SDL_Rect point, int degat);
 // The harmless blast of a wrecked target; the world owns it.
 void Creer_Explosion(SDL_Rect point);

@@ -26,7 +26,8 @@ void Grenades::bliting() {
 }
 
 void Grenades::finir() {
-  auto* e = new Explosion(P_char("Explosion/"), position, early ? 10 : 90);
+  auto* e = poser_explosion("Explosion/", position, early ? 10 : 90);
+  if (!e) return;
   e->camp = camp;
   e->position.y = court(e->position.y - e->TramePrincipale.h);
 }

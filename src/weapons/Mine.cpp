@@ -37,7 +37,8 @@ void Mine::comportement() {
   if (!vivant || !(marche_dessus(TRAMER) || marche_dessus(TIR))) return;
   vivant = false;
   const SDL_Rect coin = Rect(position.x + TramePrincipale.w, position.y + TramePrincipale.h, 0, 0);
-  auto* e = new Explosion(P_char("Armes/Mines/"), coin, 150);
+  auto* e = poser_explosion("Armes/Mines/", coin, 150);
+  if (!e) return;
   e->position.y = court(e->position.y - e->TramePrincipale.h);
   e->camp = camp;
 }

@@ -8,7 +8,8 @@
 #include "weapons/Projectiles.h"
 
 void Exploser_Roquette(Mapping* roquette, SDL_Rect point) {
-  auto* e = new Explosion(P_char("Armes/Explosion-Roquette/"), point, early ? 20 : 90);
+  auto* e = poser_explosion("Armes/Explosion-Roquette/", point, early ? 20 : 90);
+  if (!e) return;
   e->camp = roquette->camp;
   e->position.y = court(e->position.y - e->TramePrincipale.h);
 }

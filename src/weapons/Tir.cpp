@@ -16,8 +16,13 @@ Tir::Tir() : Mapping("Armes/tir.png", general::origine) {
 Tir::~Tir() = default;
 
 void Tir::avancer() {
-  if (direction == DROITE) position.x = court(position.x + vitesse);
-  if (direction == GAUCHE) position.x = court(position.x - vitesse);
+  const int pas = direction == DROITE ? vitesse : direction == GAUCHE ? -vitesse : 0;
+  const int x = position.x + pas;
+  // A shot never wraps round the world: past 16 bits it is spent.
+  if (x < INT16_MIN || x > INT16_MAX)
+    vivant = false;
+  else
+    position.x = static_cast<Sint16>(x);
 }
 
 int Tir::p_collision(bool) {
@@ -46,7 +51,7 @@ int Tir::p_collision(bool) {
 void Tir::bliting() {
   parcours = static_cast<int16_t>(parcours + vitesse);
   avancer();
-  if (p_collision(false) == P_COLLISION) {
+  if (vivant && p_collision(false) == P_COLLISION) {
     avancer();
     vivant = false;
     Objets[colliser]->recevoirdegats(force, this, direction, 0.0, 0);

@@ -10,6 +10,7 @@
 #include "battle/Sauvegarde.h"
 #include "engine/Barre.h"
 #include "engine/Interface.h"
+#include "engine/OuvrirImage.h"
 
 namespace fs = std::filesystem;
 
@@ -149,7 +150,6 @@ TEST_F(Battle, ClosingTheWindowEndsTheBattleWithoutSavingEvenWithoutHudPictures)
 }
 
 TEST_F(Battle, HudAndReinforcementsStartFromWhatStandsOnTheMap) {
-  ecrire_png("HUD/vie.png", 10, 6, 0xFF0000FF);
   bool vu = false;
   quand(en_bataille, [&] {
     vu = true;
@@ -160,11 +160,14 @@ TEST_F(Battle, HudAndReinforcementsStartFromWhatStandsOnTheMap) {
     EXPECT_EQ(h->comportement_actuel, JOUEUR);
     EXPECT_EQ(Mapping::centre_scrolling, h);
     EXPECT_EQ(general::nom_perso.retournertexte(), std::string("Korvan"));
-    // The life gauge: 278 / 10 cells.
+    // The life gauge: 278 points in cells of the cell picture's width.
+    SDL_Surface* cellule = AllouerImage("HUD/vie.png", 0, false);
+    ASSERT_NE(cellule, nullptr);
+    ASSERT_GT(cellule->w, 0);
     bool jauge = false;
     for (int32_t i = 0; i < Interface::derniere_interface; ++i)
       if (auto* b = dynamic_cast<Barre*>(Interface::Interfaces[i]); b && b->valeur_suivie == &h->stats.pv_restants)
-        jauge = b->nb_gellule == 27;
+        jauge = b->nb_gellule == 278 / cellule->w;
     EXPECT_TRUE(jauge);
     fermer();
   });

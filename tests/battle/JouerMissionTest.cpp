@@ -1,8 +1,10 @@
 // Missions from their choice screens through their chain of maps, driven
 // from the frame hook like the battles themselves.
 #include "Bataille.h"
+#include "battle/JouerMap.h"
 #include "battle/JouerMission.h"
 #include "battle/Missions.h"
+#include "battle/Sauvegarde.h"
 #include "weapons/Armes.h"
 
 namespace {
@@ -76,6 +78,29 @@ TEST_F(Mission, AMapPastTheMissionsLastPlaysNothing) {
   accrocher();
   EXPECT_EQ(JouerMission(0, 5, nullptr), 1);
   EXPECT_EQ(departs(), 0);
+}
+
+TEST_F(Mission, AFinalLineFeedsEmptyEntryIsWonWithoutABattleAndTheMissionEnds) {
+  ecrire_fichier("Mission1.txt", "Plaine.map\n");
+  ASSERT_EQ(LireNbMapMission(0), 2);
+  choisir();
+  gagner();
+  accrocher(20000);
+  EXPECT_EQ(JouerMission(0, 0, nullptr), 0);
+  EXPECT_EQ(departs(), 1);
+  EXPECT_EQ(general::nb_mission_accompli, 1);
+  EXPECT_EQ(general::nb_map_accompli_mission, 0);
+  EXPECT_EQ(general::nb_map_accompli, 2);
+  // The slot holds the moved frontier.
+  general::nb_mission_accompli = 0;
+  LectureSysteme(0, 0);
+  EXPECT_EQ(general::nb_mission_accompli, 1);
+
+  // A named map that is missing still plays nothing and moves nothing.
+  ecrire_fichier("Mission2.txt", "Absente.map\n");
+  EXPECT_EQ(JouerMap(1, 0), 1);
+  EXPECT_EQ(general::nb_mission_accompli, 1);
+  EXPECT_EQ(general::nb_map_accompli, 2);
 }
 
 TEST_F(Mission, TheLightWeaponPickedOnTheWeaponScreensIsInHandAtTheFirstBattle) {

@@ -73,8 +73,6 @@ TEST_F(Sauvegarde, SlotIsWrittenFieldByFieldInItsWidths) {
 
 TEST_F(Sauvegarde, SlotReadsBackEveryFieldWhenContinuingTheFrontier) {
   ecrire("Systeme0.sav", slot());
-  general::nb_tue = 300;  // a higher byte left over from the lost battle must go
-  general::wex_actuelle = 0x7F000000;
   LectureSysteme(1, 2);
   EXPECT_EQ(general::temps_de_jeu, 1000);
   EXPECT_EQ(general::nb_hs, 7);
@@ -91,6 +89,25 @@ TEST_F(Sauvegarde, SlotReadsBackEveryFieldWhenContinuingTheFrontier) {
   EXPECT_EQ(general::projectile_choisi, 3);
   EXPECT_EQ(general::melee_choisie, 4);
   EXPECT_EQ(general::aura_choisie, 2);
+}
+
+TEST_F(Sauvegarde, FieldsReplaceOnlyTheLowBytesTheyHoldSoCountersPast255Survive) {
+  general::nb_tue = 300;
+  general::nb_hs = 256 + 7;
+  general::nb_mort = 1000;
+  general::wex_actuelle = 20000000;
+  ASSERT_TRUE(SauvegardeSysteme());
+  EXPECT_EQ(lire("Systeme0.sav")[5], 44);
+  LectureSysteme(0, 0);  // the next battle start
+  EXPECT_EQ(general::nb_tue, 300);
+  EXPECT_EQ(general::nb_hs, 263);
+  EXPECT_EQ(general::nb_mort, 1000);
+  EXPECT_EQ(general::wex_actuelle, 20000000);
+
+  // A lost battle's gains still go: only the saved low bytes come back.
+  general::nb_tue = 310;
+  LectureSysteme(0, 0);
+  EXPECT_EQ(general::nb_tue, 300);
 }
 
 TEST_F(Sauvegarde, ChoicesStayUnlessTheBattleContinuesTheFrontierPastItsFirstMap) {
@@ -127,7 +144,15 @@ TEST_F(Sauvegarde, PlayTimeGoesOnAcrossASaveAndALoad) {
 TEST_F(Sauvegarde, ShortSlotKeepsWhatItLacks) {
   std::vector<unsigned char> o = slot();
   // The 15-byte layout: statistics and frontier, no choices.
-  ecrire("Systeme0.sav", {o.begin(), o.begin() + 15});
+  ecrire("Systeme0.sav", o);
+  LectureSysteme(0, 0);
+  general::fusil_choisi = 0;
+  general::pistolet_choisi = 8;
+  ASSERT_TRUE(SauvegardePartie());
+  EXPECT_EQ(lire("Systeme0.sav"), std::vector<unsigned char>(o.begin(), o.begin() + 15));
+  remettre();
+  LecturePartie();  // reads nothing
+  EXPECT_EQ(general::nb_tue, 0);
   LectureSysteme(1, 2);
   EXPECT_EQ(general::nb_tue, 9);
   EXPECT_EQ(general::nb_mission_accompli, 1);
@@ -135,14 +160,15 @@ TEST_F(Sauvegarde, ShortSlotKeepsWhatItLacks) {
   EXPECT_EQ(general::fusil_choisi, 0);
   EXPECT_EQ(general::pistolet_choisi, 8);
 
-  // Cut inside the maps completed: that field and everything after it stay.
+  // Cut inside the maps completed: that field keeps the two bytes it got,
+  // everything after it stays.
   remettre();
-  general::nb_map_accompli = 77;
+  general::nb_map_accompli = 0x7F0000 + 77;
   general::nb_mission_accompli = 4;
   ecrire("Systeme0.sav", {o.begin(), o.begin() + 12});
   LectureSysteme(0, 0);
   EXPECT_EQ(general::wex_actuelle, 0x012345);
-  EXPECT_EQ(general::nb_map_accompli, 77);
+  EXPECT_EQ(general::nb_map_accompli, 0x7F0005);
   EXPECT_EQ(general::nb_mission_accompli, 4);
 
   // An empty file, and no file at all, change nothing.

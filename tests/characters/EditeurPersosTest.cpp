@@ -29,7 +29,12 @@ class Createur : public Banc {
   }
 };
 
-std::string ligne(ecriture* e) { return e ? std::string(Element::texte_ligne(0).retournertexte()) : ""; }
+// The width the label's one line has when it reads `texte`.
+int largeur(const char* texte) {
+  int w = 0, h = 0;
+  TTF_SizeText(general::Police, texte, &w, &h);
+  return w;
+}
 }  // namespace
 
 TEST_F(Createur, TwelveLabelsAreStackedWithoutGaps) {
@@ -61,10 +66,14 @@ TEST_F(Createur, ClosingDeletesEveryLabelAndOpeningTwiceDoesNotStrandAny) {
 }
 
 TEST_F(Createur, SteppingAChoiceRewritesItsLabel) {
+  ecrire_png("Hommes/Treillis-de-campagne/bas-1/run1.png", 20, 30, 0xFF00FF00);
+  new Element("Treillis-de-campagne", 0);
   InitierEditeurPersos();
   ecriture* e = Element::Noms[0];
-  int lignes = e->nb_ligne;
+  ASSERT_EQ(e->nb_ligne, 1);
+  ASSERT_NE(largeur("Bas 1 : Hommes/Aucun"), largeur("Bas 1 : Hommes/Treillis-de-campagne"));
+  EXPECT_EQ(e->image[0]->w, largeur("Bas 1 : Hommes/Aucun"));
   Element::Next(0);
-  EXPECT_EQ(e->nb_ligne, lignes);  // the line was replaced, not added
-  EXPECT_FALSE(ligne(e).empty());
+  EXPECT_EQ(e->nb_ligne, 1);  // the line was replaced, not added
+  EXPECT_EQ(e->image[0]->w, largeur("Bas 1 : Hommes/Treillis-de-campagne"));
 }

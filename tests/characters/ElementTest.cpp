@@ -7,6 +7,7 @@
 #include "engine/Fonctions.h"
 #include "engine/OuvrirImage.h"
 #include "engine/Partie.h"
+#include "weapons/Armes.h"
 
 namespace {
 
@@ -160,6 +161,27 @@ TEST_F(Apparence, PreviewDrawsTheFigureAtItsOwnPlace) {
   EXPECT_EQ(g, 255);
   lire_rgb(general::ecran, 5, 5, r, g, b);
   EXPECT_EQ(r + g + b, 0);
+}
+
+TEST_F(Apparence, PreviewShowsTheChosenMainWeaponAndNothingForAnIndexOutsideTheCatalogue) {
+  ecrire_png("arme.png", 80, 6, 0xFFFF0000);  // blue
+  Armes arme("Essai", FUSILS, 1, 1, 1, 1, 1, 1, false, 0, 0);
+  arme.image[0] = arme.image[1] = AllouerImage("arme.png", 0, false);
+  Element::ArmesPrincipales[5] = &arme;
+  Uint8 r, g, b;
+  const int x = 300 - 130 + (366 - 80) / 2;
+  for (int choisie : {5, 4, 12, -1}) {
+    SCOPED_TRACE(choisie);
+    general::armeprincipale = static_cast<char>(choisie);
+    SDL_FillRect(general::ecran, nullptr, 0);
+    Element::AfficherCreation(Rect(0, 0, 0, 0));
+    lire_rgb(general::ecran, x + 40, 108 + 3, r, g, b);
+    EXPECT_EQ(b, choisie == 5 ? 255 : 0);
+    lire_rgb(general::ecran, x - 1, 108 + 3, r, g, b);
+    EXPECT_EQ(b, 0);
+  }
+  Element::ArmesPrincipales[5] = nullptr;
+  general::armeprincipale = 0;
 }
 
 TEST_F(Apparence, PreviewFrameCountsToFourEveryTwoHundredMilliseconds) {

@@ -225,21 +225,59 @@ TEST_F(IA, ComputerSoldierFiresAtAQuarterOfTheRate) {
   EXPECT_LE(tireur->tirs, 5);
 }
 
-TEST_F(IA, SmokeOfAnotherCampStopsFireAndOwnSmokeDoesNot) {
+TEST_F(IA, SmokeOfAnotherCampSilencesEvenASoldierAlreadyFiring) {
   Eclaireur* tireur = recrue("Tireur", 1, 0, 0);
-  recrue("Cible", 0, 300, 0);
+  Eclaireur* cible = recrue("Cible", 0, 300, 0);
+  tireur->tirer = true;
+  tireur->ArmePrincipale->set_frequence(100);
+  jouer(tireur, 1000);
+  ASSERT_EQ(tireur->action, TIRER);
+  ASSERT_GE(tireur->tirs, 2);
+
   Mapping* f = fumee(50, 50, ALLIE);
-  jouer(tireur, 10);
-  EXPECT_NE(tireur->action, TIRER);
-  EXPECT_NE(tireur->pas.back().periode, 4 * tireur->ArmePrincipale->get_frequence());
+  f->TramePrincipale = Rect(0, 0, 40, 40);
+  for (int x : {300, static_cast<int>(tireur->vue())}) {  // inside its range, then exactly at it
+    SCOPED_TRACE(x);
+    cible->position.x = static_cast<Sint16>(x);
+    tireur->action = TIRER;
+    tireur->tirs = 0;
+    jouer(tireur, 1000);
+    EXPECT_EQ(tireur->tirs, 0);
+    EXPECT_NE(tireur->action, TIRER);
+  }
+
+  // Its own camp's smoke hides nothing, nor a cloud only touching its edge.
+  cible->position.x = 300;
   f->camp = ENNEMI;
-  jouer(tireur, 10);
+  jouer(tireur, 1000);
   EXPECT_EQ(tireur->action, TIRER);
-  // A cloud that only touches the soldier's edge hides nothing.
+  EXPECT_GE(tireur->tirs, 2);
   f->camp = ALLIE;
   f->position.x = 140;
   jouer(tireur, 10);
   EXPECT_EQ(tireur->action, TIRER);
+}
+
+TEST_F(IA, GapsAreSignedSoEnemiesAboveAndToTheLeftCount) {
+  // An enemy on a platform far above is turned toward; one as far below is not.
+  Eclaireur* s = recrue("S", 1, 1000, 0);
+  Eclaireur* e = recrue("E", 0, 0, -400);
+  jouer(s, 10);
+  EXPECT_EQ(s->direction, GAUCHE);
+  s->direction = DROITE;
+  e->position.y = 400;
+  jouer(s, 10);
+  EXPECT_EQ(s->direction, DROITE);
+
+  // A copying soldier fires at an enemy anywhere to its left.
+  Eclaireur* suiveur = recrue("Suiveur", 0, 3000, 1000);
+  Eclaireur* chef = recrue("Chef", 0, 3100, 1000);
+  chef->comportement_actuel = JOUEUR;
+  suiveur->comportement_actuel = COPIER_JOUEUR;
+  s->position = Rect(-3000, 1000, 0, 0);
+  e->position = Rect(9000, 9000, 0, 0);
+  jouer(suiveur, 10);
+  EXPECT_EQ(suiveur->action, TIRER);
 }
 
 TEST_F(IA, CloseEnemyMeansMeleeAndSoldierKeepsDistanceFromAllies) {

@@ -1,7 +1,10 @@
 #include "Banc.h"
 #include "Palette.h"
 #include "battle/Catalogues.h"
+#include "characters/Element.h"
 #include "engine/Fonctions.h"
+#include "engine/OuvrirImage.h"
+#include "weapons/Armes.h"
 
 namespace {
 
@@ -138,13 +141,36 @@ TEST_F(Placement, CharactersAtTheLeftEdgeAreNotDrawnButItemsAreClipped) {
   lire_rgb(general::ecran, 2, 2, R, g, b);
   EXPECT_EQ(R, 255);
   EXPECT_EQ(r->layer, 1);
-  // Nothing of an enemy at x 0 reaches the screen, even with its pictures.
-  SDL_FillRect(general::ecran, nullptr, 0);
+}
+
+TEST_F(Placement, PlacedCharacterShowsSkinAndMainWeaponOnlyRightOfTheLeftEdge) {
+  delete Cadre_Mappeur;
+  Cadre_Mappeur = nullptr;
+  ecrire_png("peau.png", 30, 40, 0xFF0000FF);   // red
+  ecrire_png("arme.png", 60, 8, 0xFFFF0000);    // blue
+  SDL_Surface* peau = AllouerImage("peau.png", 0, false);
+  SDL_Surface* image_arme = AllouerImage("arme.png", 0, false);
+  Armes arme("Essai", FUSILS, 1, 1, 1, 1, 1, 1, false, 0, 0);
+  arme.image[0] = arme.image[1] = image_arme;
+  Element::CouleurPeau[1][0][0] = peau;
+  Element::ArmesPrincipales[0] = &arme;
   Reference_Perso* p = placer_perso("Ennemi");
-  p->position = Rect(0, 100, 0, 0);
-  p->comportement();
-  lire_rgb(general::ecran, 0, 100, R, g, b);
-  EXPECT_EQ(R + g + b, 0);
+  ASSERT_EQ(p->perso.index_arme_principale(), 0);
+  Uint8 R, g, b;
+  // Without a body set Wc is 0: the weapon's left edge is (366 - 2 * 60) / 4 right of X.
+  const int x_arme = (366 - 2 * 60) / 4;
+  for (int x : {1, 0}) {
+    SCOPED_TRACE(x);
+    SDL_FillRect(general::ecran, nullptr, 0);
+    p->position = Rect(x, 100, 0, 0);
+    p->comportement();
+    lire_rgb(general::ecran, x + 2, 100 + 30, R, g, b);
+    EXPECT_EQ(R, x > 0 ? 255 : 0);
+    lire_rgb(general::ecran, x + x_arme + 2, 100 + 4 + 2, R, g, b);
+    EXPECT_EQ(b, x > 0 ? 255 : 0);
+  }
+  Element::ArmesPrincipales[0] = nullptr;
+  Element::CouleurPeau[1][0][0] = nullptr;
 }
 
 }  // namespace

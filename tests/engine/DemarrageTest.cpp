@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "Banc.h"
 #include "characters/Tramer.h"
@@ -58,4 +60,27 @@ TEST_F(Initialisation, AMissingLogoIsSkippedAndTheOthersStillPlay) {
   EXPECT_NE(r, 180) << "logo 3 ends dimmed, not gone";
   TTF_CloseFont(general::Police);
   general::Police = nullptr;
+}
+
+TEST_F(Initialisation, FadeRunsFromBlackToWhiteAndTheWatcherStopsTheGameOnQuit) {
+  std::vector<int> gris;
+  Horloge::remise_a_zero_images();
+  Horloge::crochet_image([&] {
+    Uint8 r, g, b;
+    lire_rgb(general::ecran, 10, 10, r, g, b);
+    gris.push_back(r + g + b);
+  });
+  degrade(nullptr);
+  Horloge::crochet_image(nullptr);
+  ASSERT_EQ(gris.size(), 256u);
+  EXPECT_EQ(gris.front(), 0);
+  EXPECT_EQ(gris.back(), 3 * 255);
+  EXPECT_TRUE(std::is_sorted(gris.begin(), gris.end()));
+
+  general::continuer = true;
+  general::event.type = SDL_QUIT;
+  securite(nullptr);
+  EXPECT_FALSE(general::continuer);
+  general::continuer = true;
+  general::event.type = SDL_NOEVENT;
 }

@@ -1,3 +1,5 @@
+#include <SDL_mixer.h>
+
 #include <string>
 
 #include "Scene.h"
@@ -45,22 +47,37 @@ TEST_F(Terrain, GroundStripCoversTheScreenAtAnyScroll) {
   }
 }
 
-TEST_F(Terrain, AmbienceStreamRunsForTheBackgroundsLifetime) {
+// A short silent 8-bit mono WAV, enough for the mixer to play as music.
+static std::string wav_muet() {
+  auto mot = [](uint32_t v, int n) {
+    std::string b;
+    for (int i = 0; i < n; ++i) b += static_cast<char>((v >> (8 * i)) & 0xFF);
+    return b;
+  };
+  const uint32_t n = 4410;
+  return "RIFF" + mot(36 + n, 4) + "WAVEfmt " + mot(16, 4) + mot(1, 2) + mot(1, 2) + mot(44100, 4) +
+         mot(44100, 4) + mot(1, 2) + mot(8, 2) + "data" + mot(n, 4) + std::string(n, '\x80');
+}
+
+TEST_F(Terrain, AmbienceStreamPlaysAtItsVolumeForTheBackgroundsLifetime) {
   ecrire_png("Fonds/test/1.png", 960, 544, 0xFF404040);
-  ecrire_fichier("Fonds/test/Ambiance.wav", "RIFF");
-  Son::effacer_appels();
+  ecrire_fichier("Fonds/test/Ambiance.wav", wav_muet());
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_AUDIO), 0);
+  Son::utiliser_enregistreur(false);
+  ASSERT_TRUE(Son::initialiser(44100, 128));
   Fond* fond = creer<Fond>("Fonds/test/");
   EXPECT_EQ(fond->layer, 0);
   EXPECT_EQ(fond->nb_frame, 1);
-  EXPECT_EQ(compter("stream_open"), 1);
-  EXPECT_EQ(compter("stream_play"), 1);
-  EXPECT_TRUE(volume_canal0(122));
-  EXPECT_EQ(compter("stream_close"), 0);
+  ASSERT_NE(fond->Ambiance, nullptr);
+  EXPECT_EQ(Mix_PlayingMusic(), 1);
+  EXPECT_EQ(Mix_VolumeMusic(-1), 122 * MIX_MAX_VOLUME / 255);
   oublier(fond);
   delete fond;
-  EXPECT_EQ(compter("stream_stop"), 1);
-  EXPECT_EQ(compter("stream_close"), 1);
-  EXPECT_TRUE(volume_canal0(0));
+  EXPECT_EQ(Mix_PlayingMusic(), 0);
+  EXPECT_EQ(Mix_VolumeMusic(-1), 0);
+  Son::fermer();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  Son::utiliser_enregistreur(true);
 }
 
 TEST_F(Terrain, MissingAmbiencePlaysNothing) {

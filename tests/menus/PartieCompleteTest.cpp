@@ -161,7 +161,7 @@ TEST_F(PartieComplete, ANewGameWinsTheFirstMissionSavesTheFrontierAndQuits) {
   // The mission's last map moved the frontier to the next mission's first map.
   std::string slot = contenu(nom_slot(0));
   ASSERT_EQ(slot.size(), static_cast<size_t>(TAILLE_SLOT));
-  general::nb_mission_accompli = general::nb_map_accompli_mission = general::nb_map_accompli = -1;
+  general::nb_mission_accompli = general::nb_map_accompli_mission = general::nb_map_accompli = 0;  // a fresh run
   LectureSysteme(1, 0);
   EXPECT_EQ(general::nb_map_accompli, 2);
   EXPECT_EQ(general::nb_map_accompli_mission, 0);

@@ -22,18 +22,7 @@ class Loadout : public Choix {
     general::melee_choisie = general::projectile_choisi = general::aura_choisie = 0;
   }
   void TearDown() override {
-    for (Armes*& a : Element::ArmesPrincipales) delete a, a = nullptr;
-    for (Katana*& a : Element::ArmesMelee) delete a, a = nullptr;
-    for (Armes*& a : Element::Projectile) delete a, a = nullptr;
-    for (Armes*& a : Element::Auras) delete a, a = nullptr;
-    for (Armes** t : {Fusils, Pistolets, ArmesPrincipales})
-      for (int i = 0; i < (t == ArmesPrincipales ? 12 : 8); ++i) t[i] = nullptr;
-    for (Armes*& a : Melee) a = nullptr;
-    for (Armes*& a : Projectiles) a = nullptr;
-    delete Inventaire[0];
-    delete Inventaire[1];
-    delete[] Inventaire;
-    Inventaire = nullptr;
+    LibererCatalogue();
     vider_apparences();
     general::wex_actuelle = 0;
     Choix::TearDown();

@@ -46,6 +46,7 @@ class Bataille : public Banc {
     Tramer::Hero = nullptr;
     Mapping::centre_scrolling = nullptr;
     vider_palette();
+    LibererCatalogue();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
     }

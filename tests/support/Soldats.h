@@ -142,16 +142,5 @@ class Soldats : public Banc {
     Melee[0] = new Katana(P_char("HG-2/"), 70);
     Inventaire = new Armes*[2]{new Armes(*A[2]), new Armes(*A[1])};
   }
-  static void vider_catalogue() {
-    for (Armes*& a : Element::ArmesPrincipales) delete a, a = nullptr;
-    for (Katana*& a : Element::ArmesMelee) delete a, a = nullptr;
-    for (Armes*& a : ArmesPrincipales) delete a, a = nullptr;
-    for (Armes*& a : Melee) delete a, a = nullptr;
-    if (Inventaire) {
-      delete Inventaire[0];
-      delete Inventaire[1];
-      delete[] Inventaire;
-      Inventaire = nullptr;
-    }
-  }
+  static void vider_catalogue() { LibererCatalogue(); }
 };

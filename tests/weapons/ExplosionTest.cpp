@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "Scene.h"
@@ -133,4 +135,17 @@ TEST_F(Souffle, TheBangIsLoudAtTheCameraAndSilentFarAway) {
   EXPECT_EQ(volume(), 0);
   Son::liberer(general::explosion);
   general::explosion = nullptr;
+}
+
+TEST_F(Souffle, ABlastTheFullWorldTableRefusesIsDroppedAtOnce) {
+  Cible plein(0, 0, NUL);
+  const int32_t avant = Mapping::dernier_objet;
+  Mapping* anciens[Mapping::NB_OBJETS];
+  std::copy(std::begin(Mapping::Objets), std::end(Mapping::Objets), anciens);
+  std::fill(std::begin(Mapping::Objets), std::end(Mapping::Objets), &plein);
+  Mapping::dernier_objet = Mapping::NB_OBJETS;
+  // Under the leak checker a refused blast left behind is a failure too.
+  EXPECT_EQ(poser_explosion(dossier(2).c_str(), Rect(100, 100, 0, 0), 90), nullptr);
+  std::copy(std::begin(anciens), std::end(anciens), Mapping::Objets);
+  Mapping::dernier_objet = avant;
 }

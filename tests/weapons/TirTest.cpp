@@ -146,3 +146,42 @@ TEST_F(Balle, ZoomedViewScalesAroundTheScreenCentre) {
   lire_rgb(general::ecran, 691, 403, r, g, b);
   EXPECT_GT(r, 200);
 }
+
+TEST_F(Balle, UnlimitedMissLeavesPastTheMapsLastSolidThingAndNeverWraps) {
+  Cible* derriere = cible(100, 150, 40, 100, ENNEMI);
+  cible(3000, 150, 40, 100, ALLIE);  // the map's far wall, of its own side
+  auto* b = new TirV(Rect(1000, 200, 0, 0), 0, DROITE, 0);
+  b->camp = ALLIE;
+  b->set_limite(false);
+  int pas = 0;
+  for (; b->vivant && pas < 2000; ++pas) {
+    b->comportement();
+    b->bliting();
+    ASSERT_GE(b->position.x, 1000);
+  }
+  EXPECT_FALSE(b->vivant);
+  EXPECT_LE(pas, (3040 - 1000) / 80 + 2);
+  EXPECT_EQ(derriere->coups, 0);
+
+  // A straight bullet near the end of the 16-bit range is spent, not wrapped.
+  Tir* t = balle(32700, 0, DROITE, ALLIE);
+  t->bliting();
+  EXPECT_FALSE(t->vivant);
+  EXPECT_EQ(t->position.x, 32700);
+}
+
+TEST_F(Balle, ShotStraightUpRunsOutAlongItsPath) {
+  auto* b = new TirV(Rect(100, 4000, 0, 0), 90, DROITE, 0);
+  b->camp = ALLIE;
+  b->vitesse = 0;  // its horizontal step rounded to nothing
+  b->p_y = 80;
+  for (int k = 0; k < 6; ++k) {
+    b->comportement();
+    b->bliting();
+  }
+  EXPECT_TRUE(b->vivant);  // 480 flown
+  b->comportement();
+  b->bliting();
+  EXPECT_FALSE(b->vivant);
+  EXPECT_DOUBLE_EQ(b->y, 4000 - 7 * 80);
+}
