@@ -245,9 +245,16 @@ void enregistrer_victoire(int mission, int map) {
 }  // namespace
 
 void dessiner_monde_fige() {
+  // Straight shots still fly and probe here: the columns follow them as in a frame.
+  IndexMonde::entrer_passe();
   for (int couche = 0; couche < 10; ++couche)
     for (int32_t i = 0; i < Mapping::dernier_objet && i < Mapping::NB_OBJETS; ++i)
-      if (Mapping::occupe(i) && Mapping::Objets[i]->layer == couche) Mapping::Objets[i]->blit_only();
+      if (Mapping::occupe(i) && Mapping::Objets[i]->layer == couche) {
+        IndexMonde::avant_appel(i);
+        Mapping::Objets[i]->blit_only();
+        IndexMonde::apres_appel(i);
+      }
+  IndexMonde::sortir_passe();
 }
 
 int JouerMap(int mission, int map) {

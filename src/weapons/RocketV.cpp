@@ -53,17 +53,16 @@ void RocketV::comportement() {
 
 int RocketV::p_collision(int16_t premier, bool) {
   const int x = position.x, w = TramePrincipale.w, h = TramePrincipale.h;
-  for (int32_t i = premier < 0 ? 0 : premier; i < dernier_objet; ++i) {
-    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) continue;
+  const int32_t i = premier_touche("aimed rocket", premier, x, x + vitesse + w, [&](int32_t i) {
+    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) return false;
     Mapping* o = Objets[i];
-    if (!o->physique || o->camp == camp || !o->affichage || !o->vivant) continue;
+    if (!o->physique || o->camp == camp || !o->affichage || !o->vivant) return false;
     const int ox = o->position.x, oy = o->position.y, ow = o->TramePrincipale.w, oh = o->TramePrincipale.h;
-    if (x < ox + ow && ox < x + vitesse + w && y + p_y < oy + oh && oy + o->relever_decalage_y() < y + p_y + h) {
-      colliser = i;
-      return P_COLLISION;
-    }
-  }
-  return PAS_COLLISION;
+    return x < ox + ow && ox < x + vitesse + w && y + p_y < oy + oh && oy + o->relever_decalage_y() < y + p_y + h;
+  });
+  if (i < 0) return PAS_COLLISION;
+  colliser = i;
+  return P_COLLISION;
 }
 
 void RocketV::bliting() {
