@@ -4,6 +4,7 @@
 
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
+#include "engine/OuvrirImage.h"
 
 namespace {
 
@@ -51,7 +52,8 @@ int JouerCinoche(const char* nom) {
   int montrees = 0;
   for (int k = 1;; ++k) {
     std::string chemin = std::string("Cinematiques/") + nom + std::to_string(k) + ".jpg";
-    SDL_Surface* image = IMG_Load(Fichiers::resoudre(chemin.c_str()).c_str());
+    // Faded by per-surface alpha every frame: in the screen's format.
+    SDL_Surface* image = charger_image(chemin.c_str(), false);
     if (!image) break;
     ++montrees;
     int opacite = 100;

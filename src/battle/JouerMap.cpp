@@ -243,12 +243,28 @@ void signaler_carte_illisible() {
     Avertir(std::string(early ? "Map introuvable : " : "Map not found: ") + nom_carte());
 }
 
+// The win stands even when the slot cannot be written; the player learns
+// that it will not be there next time.
+void enregistrer_victoire(int mission, int map) {
+  mettre_systeme_a_jour(mission, map);
+  if (SauvegardeSysteme()) return;
+  const std::string slot = nom_slot(general::fichier_utilise);
+  Avertir(early ? "Sauvegarde impossible : " + slot : "Could not save " + slot);
+}
+
 }  // namespace
 
 void dessiner_monde_fige() {
+  // Straight shots still fly and probe here: the columns follow them as in a frame.
+  IndexMonde::entrer_passe();
   for (int couche = 0; couche < 10; ++couche)
     for (int32_t i = 0; i < Mapping::dernier_objet && i < Mapping::NB_OBJETS; ++i)
-      if (Mapping::occupe(i) && Mapping::Objets[i]->layer == couche) Mapping::Objets[i]->blit_only();
+      if (Mapping::occupe(i) && Mapping::Objets[i]->layer == couche) {
+        IndexMonde::avant_appel(i);
+        Mapping::Objets[i]->blit_only();
+        IndexMonde::apres_appel(i);
+      }
+  IndexMonde::sortir_passe();
 }
 
 int JouerMap(int mission, int map) {
@@ -267,8 +283,7 @@ int JouerMap(int mission, int map) {
   // An empty entry has no enemy to fight: it is won at once, with no battle
   // and no cut-scene, so that the mission goes on.
   if (entree_vide(mission, map)) {
-    mettre_systeme_a_jour(mission, map);
-    SauvegardeSysteme();
+    enregistrer_victoire(mission, map);
     return 0;
   }
   const bool lisible = LireMap3(general::nom_map.retournertexte());
@@ -330,12 +345,7 @@ int JouerMap(int mission, int map) {
   if (!early || !perdu) hud.widgets.clear();
   framerate.valider();
   if (general::statut_jeu == GAGNE) {
-    mettre_systeme_a_jour(mission, map);
-    // The win stands; the player learns that it will not be there next time.
-    if (!SauvegardeSysteme()) {
-      const std::string slot = nom_slot(general::fichier_utilise);
-      Avertir(early ? "Sauvegarde impossible : " + slot : "Could not save " + slot);
-    }
+    enregistrer_victoire(mission, map);
     JouerCinoche(general::nom_cine_fin_de_map.retournertexte());
     return 0;
   }

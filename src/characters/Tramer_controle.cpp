@@ -27,6 +27,20 @@ bool se_recouvrent(const Mapping* a, const Mapping* b) {
 
 bool vivant_affiche(const Mapping* o) { return o && o->image && o->image[0] && o->affichage && o->vivant; }
 
+// Another shown, live object under the soldier.
+bool recouvre(const Tramer* t, int32_t i) {
+  const Mapping* o = Mapping::Objets[i];
+  return o != t && vivant_affiche(o) && se_recouvrent(t, o);
+}
+
+// Each object under the soldier in table order; the soldier may move on the way.
+template <class G>
+void a_portee(Tramer* t, const char* sonde, G&& agir) {
+  Mapping::pour_chaque_touche(
+      sonde, [t] { return std::pair<int, int>(t->position.x, t->position.x + t->TramePrincipale.w); },
+      [t](int32_t i) { return recouvre(t, i); }, agir);
+}
+
 // What every probe refuses before looking at boxes.
 bool candidat(const Mapping* moi, const Mapping* o, int32_t i) {
   if (!o || o == moi || !o->physique || o->camp == moi->camp || o->type_objet == OBJET_DESTRUCTIBLE) return false;
@@ -55,13 +69,15 @@ Armes* changerdarme(Armes* old, Armes** inv, int taille) {
 int Tramer::p_collision(bool even, int32_t ignorer) {
   if (ignorer < 0) ignorer = 0;
   const int x = position.x, yy = position.y, w = TramePrincipale.w, h = TramePrincipale.h, tx = TramePrincipale.x;
-  for (int32_t i = ignorer; i < dernier_objet && i < NB_OBJETS; ++i) {
+  const bool horizontal = direction == DROITE || direction == GAUCHE;
+  if (!horizontal && direction != BAS && direction != HAUT) return PAS_COLLISION;
+  auto bloque_par = [&](int32_t i) {
     Mapping* o = Objets[i];
-    if (!candidat(this, o, i)) continue;
-    if (!even && (o->type_objet == TRAMER || o->type_objet == VEHICULE)) continue;
+    if (!candidat(this, o, i)) return false;
+    if (!even && (o->type_objet == TRAMER || o->type_objet == VEHICULE)) return false;
     // A lift carries whoever stands on it and stops nobody else.
     if constexpr (!early)
-      if (o->type_objet == ASCENSEUR && direction != BAS) continue;
+      if (o->type_objet == ASCENSEUR && direction != BAS) return false;
 
     const int haut = o->position.y + o->relever_decalage_y();
     const int bas = o->position.y + o->TramePrincipale.h;
@@ -71,38 +87,32 @@ int Tramer::p_collision(bool even, int32_t ignorer) {
       L += o->TramePrincipale.x;
       W -= o->TramePrincipale.x;
     }
-    bool bloque = false;
-    if (yy + relever_decalage_y() < bas && haut < yy + h - 16) {
-      if (direction == DROITE) bloque = L < x + w + vitesse - tx && x + w - tx < L + W;
-      if (direction == GAUCHE) bloque = x - vitesse + tx < L + W && L < x + tx;
+    if (horizontal) {
+      if (!(yy + relever_decalage_y() < bas && haut < yy + h - 16)) return false;
+      if (direction == DROITE) return L < x + w + vitesse - tx && x + w - tx < L + W;
+      return x - vitesse + tx < L + W && L < x + tx;
     }
-    if (!bloque && x + tx < o->position.x + W && o->position.x < x + w - tx) {
-      if (direction == BAS) bloque = yy + 8 < bas && o->position.y < yy + 8 + h;
-      if (direction == HAUT) bloque = yy - saut < bas && o->position.y < yy - vitesse + h;
-    }
-    if (bloque) {
-      colliser = i;
-      return P_COLLISION;
-    }
-  }
-  return PAS_COLLISION;
+    if (!(x + tx < o->position.x + W && o->position.x < x + w - tx)) return false;
+    if (direction == BAS) return yy + 8 < bas && o->position.y < yy + 8 + h;
+    return yy - saut < bas && o->position.y < yy - vitesse + h;
+  };
+  return sonder_deplacement("soldier", ignorer, bloque_par);
 }
 
 short Tramer::Esca_collision() {
   const int r = direction == GAUCHE ? -20 : 20;
   const int F = position.y + TramePrincipale.h;
-  for (int32_t i = 0; i < dernier_objet && i < NB_OBJETS; ++i) {
+  const int gauche = position.x + TramePrincipale.x + r, droite = position.x + TramePrincipale.w - TramePrincipale.x + r;
+  const int32_t i = premier_touche("step", 0, gauche, droite, [&](int32_t i) {
     Mapping* o = Objets[i];
-    if (!candidat(this, o, i) || (o->type_objet != OBSTACLES && o->type_objet != ASCENSEUR)) continue;
+    if (!candidat(this, o, i) || (o->type_objet != OBSTACLES && o->type_objet != ASCENSEUR)) return false;
     const int haut = o->position.y, bas = o->position.y + o->TramePrincipale.h;
-    if (position.x + TramePrincipale.x + r < o->position.x + o->TramePrincipale.w &&
-        o->position.x < position.x + TramePrincipale.w - TramePrincipale.x + r && F - 32 < bas && haut < F - 16 &&
-        position.y < haut) {
-      colliser = i;
-      return P_COLLISION;
-    }
-  }
-  return PAS_COLLISION;
+    return gauche < o->position.x + o->TramePrincipale.w && o->position.x < droite && F - 32 < bas && haut < F - 16 &&
+           position.y < haut;
+  });
+  if (i < 0) return PAS_COLLISION;
+  colliser = i;
+  return P_COLLISION;
 }
 
 void Tramer::sauter() {
@@ -183,10 +193,7 @@ void Tramer::tirer2() {
 
 void Tramer::interraction() {
   if (evenementie.cycle(500) != 3) return;
-  for (int32_t i = 0; i < dernier_objet && i < NB_OBJETS; ++i) {
-    Mapping* o = Objets[i];
-    if (o != this && vivant_affiche(o) && se_recouvrent(this, o)) o->interragir(this);
-  }
+  a_portee(this, "use", [this](Mapping* o) { o->interragir(this); });
   if (!cacher && layer == 0) {
     cacher = true;
   } else {
@@ -198,10 +205,7 @@ void Tramer::interraction() {
 
 void Tramer::interraction2() {
   if (evenementie.cycle(500) == 3) {
-    for (int32_t i = 0; i < dernier_objet && i < NB_OBJETS; ++i) {
-      Mapping* o = Objets[i];
-      if (o != this && vivant_affiche(o) && se_recouvrent(this, o)) o->interragir2(this);
-    }
+    a_portee(this, "pick-up", [this](Mapping* o) { o->interragir2(this); });
     evenementie.remise_a_zero();
   }
   // The pick-up may have replaced the main weapon.
@@ -256,11 +260,8 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
       ArmePrincipale->Tirer(general::origine, true, false, 0.0, false, false);
 #endif
     if (cacher) {
-      bool couvert = false;
-      for (int32_t i = 0; i < dernier_objet && i < NB_OBJETS && !couvert; ++i) {
-        Mapping* o = Objets[i];
-        couvert = o != this && vivant_affiche(o) && se_recouvrent(this, o);
-      }
+      const bool couvert = premier_touche("cover", 0, position.x, position.x + TramePrincipale.w,
+                                          [this](int32_t i) { return recouvre(this, i); }) >= 0;
       if (!couvert) {
         cacher = false;
         layer = 4;

@@ -8,6 +8,7 @@
 #include "characters/Tramer.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
+#include "engine/FormatEcran.h"
 #include "engine/OuvrirImage.h"
 #include "weapons/Armes.h"
 
@@ -194,10 +195,10 @@ struct Piece {
 
 // A picture turned by `rotation` degrees about the shoulder: (x, y) is where
 // the unturned picture would start, W x H its reference size.
-Piece tourner(SDL_Surface* s, double rotation, double theta, int x, int y, int W, int H) {
+Piece piece_tournee(SDL_Surface* s, double rotation, double theta, int x, int y, int W, int H) {
   Piece p;
   if (!s) return p;
-  p.tourne = rotozoomSurface(s, rotation, 1.0, 0);
+  p.tourne = tourner(s, rotation, 1.0);
   if (!p.tourne) return p;
   const SDL_Rect e = general::pos_epaule[index_sexe()];
   const double c = std::cos(theta), s_ = std::sin(theta);
@@ -272,13 +273,13 @@ void dessiner_vise(Tramer& t, SDL_Rect T, bool anime) {
   const int aw = arme ? arme->w : 0;
   // The far arm and the sleeves are centred on the near arm before turning.
   auto cale = [&](SDL_Surface* img, SDL_Rect propre, int W_ref, int H_ref, double rot) {
-    return tourner(img, rot, rad, T2.x + propre.w / 2 - bp.w / 2, T2.y + propre.h / 2 - bp.h / 2, W_ref, H_ref);
+    return piece_tournee(img, rot, rad, T2.x + propre.w / 2 - bp.w / 2, T2.y + propre.h / 2 - bp.h / 2, W_ref, H_ref);
   };
   Piece bras_loin = cale(image_bras(t.Bras[0][k], dir), bl, bl.w, bl.h, rotation);
   Piece manche_loin = cale(image_bras(t.VBras[0][k], dir), ml, ml.w, bl.h, rotation);
   Piece manche_proche = cale(image_bras(t.VBras[1][k], dir), mp, mp.w, bp.h, rotation);
-  Piece bras_proche = tourner(image_bras(t.Bras[1][k], dir), rotation, rad, T2.x, T2.y, bp.w, bl.h);
-  Piece fusil = tourner(arme, rotation, rad, T2.x, T2.y, aw, bl.h);
+  Piece bras_proche = piece_tournee(image_bras(t.Bras[1][k], dir), rotation, rad, T2.x, T2.y, bp.w, bl.h);
+  Piece fusil = piece_tournee(arme, rotation, rad, T2.x, T2.y, aw, bl.h);
 
   poser_piece(bras_loin);
   poser_piece(manche_loin);

@@ -7,6 +7,7 @@
 
 #include "characters/Element.h"
 #include "engine/Fonctions.h"
+#include "engine/FormatEcran.h"
 #include "engine/OuvrirImage.h"
 #include "engine/OuvrirSon.h"
 #include "weapons/Armes.h"
@@ -246,6 +247,7 @@ bool Vehicule::controlj() {
     Mapping* p = passagers[k];
     if (!p) continue;
     p->position = position;
+    IndexMonde::bouge(p);
     if (est_hero(p)) hero = true;
   }
   return hero;
@@ -273,6 +275,7 @@ void Vehicule::interragir(Mapping* O) {
   ++nb_passager;
   O->affichage = false;
   O->position = position;
+  IndexMonde::bouge(O);
   passagers[nb_passager - 1] = O;
 }
 
@@ -280,6 +283,7 @@ void Vehicule::RetirerPassager(int passager) {
   if (passager < 0 || passager >= nb_passager) return;
   if (Mapping* p = passagers[passager]) {
     p->position = position;
+    IndexMonde::bouge(p);
     p->affichage = true;
   }
   for (int k = passager; k + 1 < nb_passager; ++k) passagers[k] = passagers[k + 1];
@@ -492,46 +496,36 @@ Boite boite(Mapping* o) {
 int Vehicule::p_collision(bool even, int32_t ignorer) {
   if (!deplacement_x) return PAS_COLLISION;
   const int x = position.x, yy = position.y, w = TramePrincipale.w, h = TramePrincipale.h, tx = TramePrincipale.x;
-  for (int32_t i = ignorer < 0 ? 0 : ignorer; i < dernier_objet; ++i) {
-    if (!candidat(this, i, even)) continue;
+  // The front edge and where this step takes it.
+  const int avant = direction == DROITE ? x + w - tx : x + tx;
+  const int apres = direction == DROITE ? avant + vitesse : avant - vitesse;
+  const int32_t i = premier_touche("vehicle", ignorer, avant, apres, [&](int32_t i) {
+    if (!candidat(this, i, even)) return false;
     const Boite b = boite(Objets[i]);
-    if (!(yy + relever_decalage_y() < b.bas && yy + h - 16 > b.haut)) continue;
-    bool touche;
-    if (direction == DROITE) {
-      const int E = x + w - tx;
-      touche = E + vitesse > b.L && E < b.L + b.W;
-    } else {
-      touche = x - vitesse + tx < b.L + b.W && x + tx > b.L;
-    }
-    if (touche) {
-      colliser = i;
-      return P_COLLISION;
-    }
-  }
-  return PAS_COLLISION;
+    if (!(yy + relever_decalage_y() < b.bas && yy + h - 16 > b.haut)) return false;
+    if (direction == DROITE) return apres > b.L && avant < b.L + b.W;
+    return apres < b.L + b.W && avant > b.L;
+  });
+  if (i < 0) return PAS_COLLISION;
+  colliser = i;
+  return P_COLLISION;
 }
 
 int Vehicule::p_collision2(bool even, int32_t ignorer) {
   if (!deplacement_y) return PAS_COLLISION;
   const int x = position.x, yy = position.y, w = TramePrincipale.w, h = TramePrincipale.h, tx = TramePrincipale.x;
-  for (int32_t i = ignorer < 0 ? 0 : ignorer; i < dernier_objet; ++i) {
-    if (!candidat(this, i, even)) continue;
+  const int32_t i = premier_touche("vehicle, upright", ignorer, x + tx, x + w - tx, [&](int32_t i) {
+    if (!candidat(this, i, even)) return false;
     Mapping* o = Objets[i];
     const Boite b = boite(o);
-    if (!(x + tx < o->position.x + b.W && x + w - tx > o->position.x)) continue;
-    bool touche;
-    if (direction2 == BAS) {
-      touche = yy + 8 < b.bas && yy + h + 8 > o->position.y;
-    } else {
-      const int Y = yy - vitesse;
-      touche = Y < b.bas && Y + h > o->position.y;
-    }
-    if (touche) {
-      colliser = i;
-      return P_COLLISION;
-    }
-  }
-  return PAS_COLLISION;
+    if (!(x + tx < o->position.x + b.W && x + w - tx > o->position.x)) return false;
+    if (direction2 == BAS) return yy + 8 < b.bas && yy + h + 8 > o->position.y;
+    const int Y = yy - vitesse;
+    return Y < b.bas && Y + h > o->position.y;
+  });
+  if (i < 0) return PAS_COLLISION;
+  colliser = i;
+  return P_COLLISION;
 }
 
 // ---- Firing ----
@@ -653,7 +647,7 @@ void Vehicule::placer_tourelle(SDL_Rect p, bool hero) {
     }
     const double a = angle_vers(S, Q);
     if (hero) dessiner(viseur, Q.x, Q.y);
-    SDL_Surface* R = rotozoomSurface(Tourelle, a, 1.0, 0);
+    SDL_Surface* R = tourner(Tourelle, a, 1.0);
     if (!R) continue;
     const double c = std::cos(a * PI / 180.0), s = std::sin(a * PI / 180.0);
     const int dx = Tourelle->w / 2 - decalage_tourelle.x, dy = decalage_tourelle.y - Tourelle->h / 2;

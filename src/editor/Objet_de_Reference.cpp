@@ -8,6 +8,7 @@
 #include "editor/Reference.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
+#include "engine/FormatEcran.h"
 #include "engine/Interface.h"
 #include "engine/Mapping.h"
 #include "engine/OuvrirImage.h"
@@ -129,12 +130,9 @@ bool Objet_de_Reference::initialiser(Disposition& d, char categorie, const char*
 }
 
 void Objet_de_Reference::charger_vignette(const char* chemin) {
-  SDL_Surface* pleine = IMG_Load(Fichiers::resoudre(chemin).c_str());
-  if (!pleine) {
-    signaler_fichier_absent(chemin);
-    return;
-  }
-  image[1] = rotozoomSurface(pleine, 0.0, 0.5, 0);
+  SDL_Surface* pleine = charger_image(chemin);
+  if (!pleine) return;
+  image[1] = tourner(pleine, 0.0, 0.5);
   vignette_propre = image[1] != nullptr;
   SDL_FreeSurface(pleine);
   if (image[1]) {

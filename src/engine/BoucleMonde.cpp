@@ -66,6 +66,14 @@ void placer_camera() {
   general::Scrolling.y = static_cast<Sint16>(y);
 }
 
+// The object of entry i runs or draws; the world's columns follow what it did.
+template <class F>
+void appeler(int32_t i, F&& f) {
+  IndexMonde::avant_appel(i);
+  f();
+  IndexMonde::apres_appel(i);
+}
+
 bool actif(const Mapping* o) { return o && (o->vivant || persistant(o)); }
 
 void retirer_renforts() {
@@ -100,9 +108,10 @@ void BlitingMapping() {
   // Objects born during this frame wait for the next one.
   const int32_t n = Mapping::dernier_objet;
   const int zoom = general::dezoom == 1 ? 1 : 0;
+  IndexMonde::entrer_passe();
   for (int32_t i = 0; i < n && i < Mapping::dernier_objet; ++i) {
     Mapping* o = Mapping::Objets[i];
-    if (actif(o) && o->image && o->image[zoom]) o->comportement();
+    if (actif(o) && o->image && o->image[zoom]) appeler(i, [o] { o->comportement(); });
   }
 
   placer_camera();
@@ -110,8 +119,9 @@ void BlitingMapping() {
   for (int l = 0; l < NB_LAYERS; ++l)
     for (int32_t i = 0; i < n && i < Mapping::dernier_objet; ++i) {
       Mapping* o = Mapping::Objets[i];
-      if (o && o->layer == l && actif(o) && o->image && o->image[0]) o->bliting();
+      if (o && o->layer == l && actif(o) && o->image && o->image[0]) appeler(i, [o] { o->bliting(); });
     }
+  IndexMonde::sortir_passe();
 
   BlitingInterfaces();
 
@@ -148,6 +158,7 @@ void DetruireMapping() {
                  static_cast<int>(Mapping::dernier_objet));
   for (int32_t i = 0; i < Mapping::NB_OBJETS; ++i) Mapping::Objets[i] = nullptr;
   Mapping::dernier_objet = 0;
+  IndexMonde::renumerote();
   // The water tiles belonged to the world just emptied.
   Eau::Vider();
 }

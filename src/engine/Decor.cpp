@@ -8,8 +8,7 @@ int hauteur_ecran() { return general::ecran ? general::ecran->h : 544; }
 
 SDL_Surface* charger_surface(const char* prefixe, const char* suffixe, bool signaler) {
   char* nom = constconcatenation(prefixe ? prefixe : "", suffixe);
-  SDL_Surface* s = IMG_Load(Fichiers::resoudre(nom).c_str());
-  if (!s && signaler) signaler_fichier_absent(nom);
+  SDL_Surface* s = charger_image(nom, signaler);
   delete[] nom;
   return s;
 }

@@ -6,20 +6,10 @@
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
 #include "engine/OuvrirImage.h"
-#include "menus/EcranMenu.h"
 
 namespace {
 
 Uint32 rouge() { return SDL_MapRGB(general::ecran->format, 180, 20, 20); }
-
-SDL_Surface* charger_logo(const char* nom) {
-  SDL_Surface* s = IMG_Load(Fichiers::resoudre(nom).c_str());
-  if (!s) {
-    signaler_fichier_absent(nom);
-    return nullptr;
-  }
-  return EcranMenu::au_format_ecran(s);
-}
 
 void image(SDL_Surface* dessous, SDL_Surface* dessus) {
   SDL_FillRect(general::ecran, nullptr, rouge());
@@ -56,17 +46,17 @@ void Logos(void*) {
   if (!general::ecran) return;
   SDL_Surface* logo[4] = {};
 
-  logo[0] = charger_logo("Logo0.png");
+  logo[0] = charger_image("Logo0.png");
   fondu_entrant(logo[0], nullptr);
   InitierPersos();
   demi_fondu_sortant(logo[0]);
 
-  logo[1] = charger_logo("Logo1.png");
+  logo[1] = charger_image("Logo1.png");
   fondu_entrant(logo[1], logo[0]);
   CreerEntreesFixes();
   demi_fondu_sortant(logo[1]);
 
-  logo[2] = charger_logo("Logo2.png");
+  logo[2] = charger_image("Logo2.png");
   fondu_entrant(logo[2], logo[1]);
   LectureObjets();
   LectureObjets_Destructibles();
@@ -75,7 +65,7 @@ void Logos(void*) {
   LectureVehiculesTerrestres();
   demi_fondu_sortant(logo[2]);
 
-  logo[3] = charger_logo("Logo3.png");
+  logo[3] = charger_image("Logo3.png");
   fondu_entrant(logo[3], logo[2]);
   LectureVehiculesAeriens();
   LectureVehiculesPolyvalents();

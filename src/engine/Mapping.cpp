@@ -14,10 +14,6 @@ Mapping* Mapping::Objets[Mapping::NB_OBJETS];
 int32_t Mapping::dernier_objet = 0;
 Mapping* Mapping::centre_scrolling = nullptr;
 
-bool Mapping::occupe(int32_t i) {
-  return i >= 0 && i < dernier_objet && Objets[i] && Objets[i]->image && Objets[i]->image[0];
-}
-
 void Mapping::Retirer(int32_t i) {
   if (i < 0 || i >= dernier_objet) return;
   for (int32_t k = i; k + 1 < dernier_objet; ++k) {
@@ -26,6 +22,7 @@ void Mapping::Retirer(int32_t i) {
   }
   --dernier_objet;
   Objets[dernier_objet] = nullptr;
+  IndexMonde::renumerote();
 }
 
 bool Mapping::enregistre() const {
@@ -40,12 +37,18 @@ void Mapping::initialisation() {
   vivant = true;
   colliser = -1;
   // Empty entries are reused from the top down; entry 0 is never reused.
-  for (int32_t i = dernier_objet - 1; i >= 1; --i)
-    if (!occupe(i)) {
-      element_actuel = static_cast<uint32_t>(i);
-      Objets[i] = this;
-      return;
-    }
+  int32_t libre = IndexMonde::derniere_vide();
+  if (libre == -2) {
+    libre = -1;
+    for (int32_t i = dernier_objet - 1; i >= 1 && libre < 0; --i)
+      if (!occupe(i)) libre = i;
+  }
+  if (libre >= 1) {
+    element_actuel = static_cast<uint32_t>(libre);
+    Objets[libre] = this;
+    IndexMonde::inscrit(libre);
+    return;
+  }
   if (dernier_objet >= NB_OBJETS) {
     // A full world refuses the object rather than writing past the table.
     static bool dit = false;
@@ -55,6 +58,7 @@ void Mapping::initialisation() {
     return;
   }
   element_actuel = static_cast<uint32_t>(dernier_objet);
+  IndexMonde::inscrit(dernier_objet);
   Objets[dernier_objet++] = this;
 }
 
@@ -92,7 +96,10 @@ Mapping::~Mapping() {
   Vehicule::Oublier(this);
   if (image) image[0] = image[1] = nullptr;
   vivant = false;
-  if (enregistre()) Objets[element_actuel] = nullptr;
+  if (enregistre()) {
+    Objets[element_actuel] = nullptr;
+    IndexMonde::inscrit(static_cast<int32_t>(element_actuel));
+  }
   if (centre_scrolling == this) centre_scrolling = nullptr;
 }
 
@@ -141,15 +148,15 @@ int Mapping::p_collision(bool) {
 }
 #else
 int Mapping::p_collision(bool persos, int32_t premier) {
-  if (premier < 0) premier = 0;
   const int x = position.x, yy = position.y, w = TramePrincipale.w, h = TramePrincipale.h, tx = TramePrincipale.x;
-  for (int32_t i = premier; i < dernier_objet; ++i) {
+  const bool horizontal = direction == DROITE || direction == GAUCHE;
+  auto touche = [&](int32_t i) {
     // Cheapest refusals first: most of a map is decor that stops nothing.
     Mapping* o = Objets[i];
-    if (!o || !o->physique || o->camp == camp || o->type_objet == OBJET_DESTRUCTIBLE) continue;
-    if (static_cast<uint32_t>(i) == element_actuel || !o->image || !o->image[0]) continue;
-    if (o->type_objet == VEHICULE && o->camp == NUL) continue;
-    if ((o->type_objet == TRAMER || o->type_objet == VEHICULE) && !persos) continue;
+    if (!o || !o->physique || o->camp == camp || o->type_objet == OBJET_DESTRUCTIBLE) return false;
+    if (static_cast<uint32_t>(i) == element_actuel || !o->image || !o->image[0]) return false;
+    if (o->type_objet == VEHICULE && o->camp == NUL) return false;
+    if ((o->type_objet == TRAMER || o->type_objet == VEHICULE) && !persos) return false;
 
     const int haut = o->position.y + o->relever_decalage_y();
     const int bas = o->position.y + o->TramePrincipale.h;
@@ -159,29 +166,20 @@ int Mapping::p_collision(bool persos, int32_t premier) {
       L += o->TramePrincipale.x;
       W -= o->TramePrincipale.x;
     }
-    bool touche = false;
-    if (direction == DROITE || direction == GAUCHE) {
-      if (yy + relever_decalage_y() < bas && yy + h - 16 > haut) {
-        if (direction == DROITE) {
-          const int R = x + w - tx;
-          touche = R + vitesse > L && R < L + W;
-        } else {
-          const int G = x + tx;
-          touche = G - vitesse < L + W && G > L;
-        }
+    if (horizontal) {
+      if (!(yy + relever_decalage_y() < bas && yy + h - 16 > haut)) return false;
+      if (direction == DROITE) {
+        const int R = x + w - tx;
+        return R + vitesse > L && R < L + W;
       }
-    } else if (x + tx < o->position.x + W && x + w - tx > o->position.x) {
-      if (direction == BAS)
-        touche = yy + 8 < bas && yy + h + 8 > o->position.y;
-      else
-        touche = yy - 16 < bas && yy - vitesse + h > o->position.y;
+      const int G = x + tx;
+      return G - vitesse < L + W && G > L;
     }
-    if (touche) {
-      colliser = i;
-      return P_COLLISION;
-    }
-  }
-  return PAS_COLLISION;
+    if (!(x + tx < o->position.x + W && x + w - tx > o->position.x)) return false;
+    if (direction == BAS) return yy + 8 < bas && yy + h + 8 > o->position.y;
+    return yy - 16 < bas && yy - vitesse + h > o->position.y;
+  };
+  return sonder_deplacement("world object", premier, touche);
 }
 #endif
 

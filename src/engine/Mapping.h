@@ -3,8 +3,10 @@
 // effects, soldiers, vehicles) registers itself in one world table, through
 // which objects run, draw, find and hit each other.
 #include <cstdint>
+#include <utility>
 
 #include "engine/Bliting.h"
+#include "engine/IndexMonde.h"
 #include "engine/Variante.h"
 
 enum Type {
@@ -88,6 +90,22 @@ class Mapping : public Bliting {
   // Drops entry i, moving the later entries down one place.
   static void Retirer(int32_t i);
 
+  // The first entry from `premier` on, in table order, for which touche(i)
+  // holds; -1 for none. Every entry touche can accept must reach x between x1
+  // and x2 (either order); touche must change nothing.
+  template <class F>
+  static int32_t premier_touche(const char* sonde, int32_t premier, int x1, int x2, F&& touche);
+  // Calls agir(o) for each entry that touche accepts, in table order; what
+  // agir changes is seen by the entries after, as in a walk of the table.
+  // etendue() gives the stretch of x afresh for each step.
+  template <class E, class F, class G>
+  static void pour_chaque_touche(const char* sonde, E&& etendue, F&& touche, G&& agir);
+  // A movement probe: looks where this object's leading edge goes this step
+  // (sideways by vitesse, or up or down across its width); on a hit colliser
+  // takes the entry. P_COLLISION or PAS_COLLISION.
+  template <class F>
+  int sonder_deplacement(const char* sonde, int32_t premier, F&& touche);
+
   int16_t camp = NUL;
   int32_t vitesse = 0;
   int16_t vie = 0;
@@ -100,6 +118,58 @@ class Mapping : public Bliting {
  private:
   void initialisation();
 };
+
+template <class F>
+int32_t Mapping::premier_touche(const char* sonde, int32_t premier, int x1, int x2, F&& touche) {
+  if (premier < 0) premier = 0;
+  auto parcourir = [&] {
+    for (int32_t i = premier; i < dernier_objet; ++i)
+      if (touche(i)) return i;
+    return int32_t{-1};
+  };
+  if (!IndexMonde::actif) return parcourir();
+  IndexMonde::preparer();
+  int32_t meilleur = dernier_objet;
+  IndexMonde::candidats(x1, x2, [&](int32_t i) {
+    if (i >= premier && i < meilleur && touche(i)) meilleur = i;
+  });
+  const int32_t r = meilleur < dernier_objet ? meilleur : -1;
+  if (IndexMonde::verifier) {
+    const int32_t t = parcourir();
+    if (t != r) IndexMonde::ecart(sonde, r, t);
+  }
+  // Whatever a probe reports is about to be struck or used: it is read again
+  // at the next question.
+  if (r >= 0) IndexMonde::bouge(Objets[r]);
+  return r;
+}
+
+template <class E, class F, class G>
+void Mapping::pour_chaque_touche(const char* sonde, E&& etendue, F&& touche, G&& agir) {
+  for (int32_t i = 0;;) {
+    const auto [x1, x2] = etendue();
+    i = premier_touche(sonde, i, x1, x2, touche);
+    if (i < 0) return;
+    agir(Objets[i++]);
+  }
+}
+
+template <class F>
+int Mapping::sonder_deplacement(const char* sonde, int32_t premier, F&& touche) {
+  const int x = position.x, w = TramePrincipale.w, tx = TramePrincipale.x;
+  int x1 = x + tx, x2 = x + w - tx;
+  if (direction == DROITE) x1 = x + w - tx, x2 = x1 + vitesse;
+  if (direction == GAUCHE) x1 = x + tx, x2 = x1 - vitesse;
+  const int32_t i = premier_touche(sonde, premier, x1, x2, touche);
+  if (i < 0) return PAS_COLLISION;
+  colliser = i;
+  return P_COLLISION;
+}
+
+// Every pass and probe asks this of every entry: it stays inline.
+inline bool Mapping::occupe(int32_t i) {
+  return i >= 0 && i < dernier_objet && Objets[i] && Objets[i]->image && Objets[i]->image[0];
+}
 
 bool ReleverObjetsaDetruire();
 bool ReleverObjetsaDefendre();

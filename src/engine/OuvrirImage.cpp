@@ -5,6 +5,8 @@
 #include <string>
 
 #include "engine/Fonctions.h"
+#include "engine/FormatEcran.h"
+#include "engine/IndexNoms.h"
 
 SDL_Surface* Images[2][NB_MAX_IMAGES];
 P_char nom_Images[NB_MAX_IMAGES];
@@ -19,12 +21,22 @@ void signaler_fichier_absent(const char* nom) {
   if (nom && deja.insert(nom).second) std::fprintf(stderr, "missing file \"%s\"\n", nom);
 }
 
-namespace {
-int chercher(const char* nom) {
-  for (int i = 0; i < nb_images; ++i)
-    if (charcmp(nom_Images[i].retournertexte(), nom)) return i;
-  return -1;
+SDL_Surface* charger_image(const char* nom, bool signaler) {
+  if (!nom) return nullptr;
+  SDL_Surface* s = IMG_Load(Fichiers::resoudre(nom).c_str());
+  if (!s) {
+    if (signaler) signaler_fichier_absent(nom);
+    return nullptr;
+  }
+  return au_format_ecran(s);
 }
+
+namespace {
+// Maps and animations ask for thousands of names, most of them misses
+// (mirrors, frames past the last): the table is not scanned for them.
+IndexNoms index_images;
+
+int chercher(const char* nom) { return index_images.chercher(nom, nom_Images, nb_images); }
 
 // A full table refuses the picture: the caller gets it uncached.
 int ajouter(const char* nom, SDL_Surface* image, bool garder) {
@@ -34,10 +46,11 @@ int ajouter(const char* nom, SDL_Surface* image, bool garder) {
   }
   int i = nb_images++;
   Images[0][i] = image;
-  Images[1][i] = rotozoomSurface(image, 0.0, 0.5, 0);
+  Images[1][i] = tourner(image, 0.0, 0.5);
   nb_apparition[i] = 1;
   garderImage[i] = garder;
   nom_Images[i] = nom;
+  index_images.noter(nom, i);
   derniere_image_demandee = i;
   return i;
 }
@@ -52,11 +65,8 @@ SDL_Surface* AllouerImage(const char* nom, int zoom, bool garder, bool signaler)
     derniere_image_demandee = i;
     return Images[rangee][i];
   }
-  SDL_Surface* s = IMG_Load(Fichiers::resoudre(nom).c_str());
-  if (!s) {
-    if (signaler) signaler_fichier_absent(nom);
-    return nullptr;
-  }
+  SDL_Surface* s = charger_image(nom, signaler);
+  if (!s) return nullptr;
   i = ajouter(nom, s, garder);
   if (i < 0) return rangee == 0 ? s : nullptr;
   return Images[rangee][i];
@@ -73,6 +83,12 @@ int StockerImage(const char* nom, SDL_Surface* image) {
   return ajouter(nom, image, true) >= 0 ? 2 : 3;
 }
 
+void stocker_miroir(const char* miroir, SDL_Surface* image) {
+  if (!image || AllouerImage(miroir, 0, false, false)) return;
+  SDL_Surface* m = miroir_au_format(image);
+  if (StockerImage(miroir, m) != 2 && m) SDL_FreeSurface(m);
+}
+
 SDL_Surface*** TotalAllouerImage(const char* nom) {
   SDL_Surface*** t = new SDL_Surface**[2];
   t[0] = new SDL_Surface*[2];
@@ -80,10 +96,7 @@ SDL_Surface*** TotalAllouerImage(const char* nom) {
   for (int z = 0; z < 2; ++z) t[0][z] = AllouerImage(nom, z, false);
   char* miroir = constconcatenation(nom ? nom : "", "1");
   // A picture that failed to load has no mirror to make.
-  if (t[0][0] && AllouerImage(miroir, 0, false, false) == nullptr) {
-    SDL_Surface* m = Symetrie_Horizontale(t[0][0]);
-    if (StockerImage(miroir, m) != 2 && m) SDL_FreeSurface(m);
-  }
+  stocker_miroir(miroir, t[0][0]);
   for (int z = 0; z < 2; ++z) t[1][z] = t[0][0] ? AllouerImage(miroir, z, false, false) : nullptr;
   delete[] miroir;
   return t;

@@ -1,5 +1,7 @@
 #include "engine/OuvrirSon.h"
 
+#include "engine/IndexNoms.h"
+
 FSOUND_SAMPLE** Sons = nullptr;
 P_char* nom_Sons = nullptr;
 bool* garderSon = nullptr;
@@ -8,6 +10,8 @@ int nb_Sons = 0;
 int canal_actuel = 10;
 
 namespace {
+IndexNoms index_sons;
+
 template <typename T>
 T* agrandir(T* ancien, int n) {
   T* nouveau = new T[n + 1];
@@ -19,11 +23,10 @@ T* agrandir(T* ancien, int n) {
 
 FSOUND_SAMPLE* AllouerSon(const char* nom, bool garder) {
   if (!nom) return nullptr;
-  for (int i = 0; i < nb_Sons; ++i)
-    if (charcmp(nom_Sons[i].retournertexte(), nom)) {
-      ++nb_apparition_Son[i];
-      return Sons[i];
-    }
+  if (int i = index_sons.chercher(nom, nom_Sons, nb_Sons); i >= 0) {
+    ++nb_apparition_Son[i];
+    return Sons[i];
+  }
   FSOUND_SAMPLE* s = Son::charger(nom);
   if (!s) return nullptr;
   // Sounds are few: the arrays grow by one entry each.
@@ -35,6 +38,7 @@ FSOUND_SAMPLE* AllouerSon(const char* nom, bool garder) {
   nom_Sons[nb_Sons] = nom;
   garderSon[nb_Sons] = garder;
   nb_apparition_Son[nb_Sons] = 1;
+  index_sons.noter(nom, nb_Sons);
   ++nb_Sons;
   return s;
 }
@@ -51,6 +55,7 @@ void DesallouerTousLesSons() {
   garderSon = nullptr;
   nb_apparition_Son = nullptr;
   nb_Sons = 0;
+  index_sons.vider();
 }
 
 void Jouer_son(FSOUND_SAMPLE* son, int volume) {

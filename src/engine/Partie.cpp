@@ -1,6 +1,7 @@
 #include "engine/Partie.h"
 
 #include "engine/Fonctions.h"
+#include "engine/IndexNoms.h"
 #include "engine/OuvrirImage.h"
 
 const char* Nombre[10] = {"1.png", "2.png", "3.png", "4.png", "5.png",
@@ -15,6 +16,11 @@ int* Partie::nb_apparition = nullptr;
 uint16_t Partie::nb_parties = 0;
 int32_t Partie::derniere_Partie_demandee = -1;
 int32_t Partie::derniere_Partie_stockee = -1;
+
+namespace {
+IndexNoms index_parties;
+int chercher(const char* nom) { return index_parties.chercher(nom, Partie::nom_Parties, Partie::nb_parties); }
+}  // namespace
 
 Partie::Partie(P_char prefixe) {
   const char* p = prefixe.retournertexte();
@@ -37,10 +43,7 @@ Partie::Partie(P_char prefixe) {
   for (int k = 0; k < nb_frame; ++k) {
     const char* nom = Noms[0][k].retournertexte();
     const char* miroir = Noms[1][k].retournertexte();
-    if (!AllouerImage(miroir, 0, false, false)) {
-      SDL_Surface* m = Symetrie_Horizontale(AllouerImage(nom, 0, false));
-      if (StockerImage(miroir, m) != 2 && m) SDL_FreeSurface(m);
-    }
+    stocker_miroir(miroir, AllouerImage(nom, 0, false));
     Image[0][k] = AllouerImage(nom, 0, false);
     Image[1][k] = AllouerImage(miroir, 0, false, false);
     Image[2][k] = AllouerImage(nom, 1, false);
@@ -98,6 +101,7 @@ void Partie::ajouter(const char* nom, Partie* p) {
   nb_apparition = apparitions;
   Parties[n] = p;
   nom_Parties[n] = nom;
+  index_parties.noter(nom, n);
   nb_apparition[n] = 1;
   nb_parties = static_cast<uint16_t>(n + 1);
   derniere_Partie_demandee = n;
@@ -105,12 +109,11 @@ void Partie::ajouter(const char* nom, Partie* p) {
 
 Partie* Partie::AllouerPartie(const char* prefixe) {
   if (!prefixe) return nullptr;
-  for (int i = 0; i < nb_parties; ++i)
-    if (charcmp(nom_Parties[i].retournertexte(), prefixe)) {
-      ++nb_apparition[i];
-      derniere_Partie_demandee = i;
-      return Parties[i];
-    }
+  if (int i = chercher(prefixe); i >= 0) {
+    ++nb_apparition[i];
+    derniere_Partie_demandee = i;
+    return Parties[i];
+  }
   auto* p = new Partie(P_char(prefixe));
   if (p->nb_frame == 0) {
     delete p;
@@ -123,10 +126,9 @@ Partie* Partie::AllouerPartie(const char* prefixe) {
 
 void Partie::StockerPartie(const char* nom, Partie* p) {
   if (!nom) return;
-  for (int i = 0; i < nb_parties; ++i)
-    if (charcmp(nom_Parties[i].retournertexte(), nom)) {
-      derniere_Partie_stockee = i;
-      return;
-    }
+  if (int i = chercher(nom); i >= 0) {
+    derniere_Partie_stockee = i;
+    return;
+  }
   if (p && nb_parties < UINT16_MAX) ajouter(nom, p);
 }

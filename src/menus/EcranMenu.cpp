@@ -6,24 +6,7 @@
 
 namespace EcranMenu {
 
-SDL_Surface* charger(const char* nom) {
-  SDL_Surface* s = IMG_Load(Fichiers::resoudre(nom).c_str());
-  if (!s) {
-    signaler_fichier_absent(nom);
-    return nullptr;
-  }
-  return au_format_ecran(s);
-}
-
-SDL_Surface* au_format_ecran(SDL_Surface* s) {
-  // Full-screen pictures are blended every frame: in the screen's own format
-  // that costs a fraction of converting them each time.
-  if (!s || !SDL_GetVideoSurface()) return s;
-  SDL_Surface* c = s->format->Amask ? SDL_DisplayFormatAlpha(s) : SDL_DisplayFormat(s);
-  if (!c) return s;
-  SDL_FreeSurface(s);
-  return c;
-}
+SDL_Surface* charger(const char* nom) { return charger_image(nom); }
 
 void liberer(SDL_Surface*& s) {
   if (s) SDL_FreeSurface(s);

@@ -12,8 +12,6 @@ namespace EcranMenu {
 // A picture the screen owns (not cached); null, said once, when missing.
 SDL_Surface* charger(const char* nom);
 void liberer(SDL_Surface*& s);
-// Takes s and gives it back in the screen's format (s itself when it cannot).
-SDL_Surface* au_format_ecran(SDL_Surface* s);
 
 // Next alpha of the background: 1, 2, ..., 255, 0, 1, ...
 void fondu(SDL_Surface* fond, int& u);

@@ -53,13 +53,16 @@ void Explosion::frapper() {
   // Targets are chosen first and struck after: a struck object may add or
   // remove world objects, which must not upset the scan.
   std::vector<Mapping*> cibles;
-  for (int32_t i = 0; i < Mapping::dernier_objet; ++i) {
-    if (!Mapping::occupe(i)) continue;
+  auto touche = [&](int32_t i) {
+    if (!Mapping::occupe(i)) return false;
     Mapping* o = Mapping::Objets[i];
-    if (o == this || o->camp == camp) continue;
+    if (o == this || o->camp == camp) return false;
     const SDL_Rect p = o->position;
-    if (p.x < e.x + W && e.x < p.x + W && p.y < e.y + H && e.y < p.y + H) cibles.push_back(o);
-  }
+    return p.x < e.x + W && e.x < p.x + W && p.y < e.y + H && e.y < p.y + H;
+  };
+  for (int32_t i = premier_touche("explosion", 0, e.x - W, e.x + W, touche); i >= 0;
+       i = premier_touche("explosion", i + 1, e.x - W, e.x + W, touche))
+    cibles.push_back(Mapping::Objets[i]);
   const int16_t coup = static_cast<int16_t>(early ? degat : degat / nb_frame);
   for (Mapping* o : cibles) {
     bool present = false;

@@ -1,6 +1,7 @@
 #include "weapons/FlammePompe.h"
 
 #include <cmath>
+#include <utility>
 
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
@@ -42,14 +43,16 @@ void FlammePompe::frapper() {
   a_frappe = true;
   vivant = false;
   const int x = position.x, yy = position.y, w = TramePrincipale.w, h = TramePrincipale.h;
-  for (int32_t i = 0; i < dernier_objet; ++i) {
-    if (!occupe(i)) continue;
-    Mapping* o = Objets[i];
-    if (o->camp == camp || !o->vivant || !o->affichage) continue;
-    if (x < o->position.x + o->TramePrincipale.w && x + w > o->position.x && yy < o->position.y + o->TramePrincipale.h &&
-        yy + h > o->position.y)
-      o->recevoirdegats(force, this, direction, Angle, 0);
-  }
+  pour_chaque_touche(
+      "shotgun blast", [&] { return std::pair(x, x + w); },
+      [&](int32_t i) {
+        if (!occupe(i)) return false;
+        Mapping* o = Objets[i];
+        if (o->camp == camp || !o->vivant || !o->affichage) return false;
+        return x < o->position.x + o->TramePrincipale.w && x + w > o->position.x &&
+               yy < o->position.y + o->TramePrincipale.h && yy + h > o->position.y;
+      },
+      [&](Mapping* o) { o->recevoirdegats(force, this, direction, Angle, 0); });
   vivant = false;
 }
 

@@ -6,6 +6,7 @@
 #include "engine/Constantes.h"
 #include "engine/OuvrirImage.h"
 #include "engine/Fonctions.h"
+#include "engine/FormatEcran.h"
 
 int16_t court(double v) {
   if (!(v > -2147483648.0 && v < 2147483647.0)) v = v > 0 ? 2147483647.0 : -2147483648.0;
@@ -34,10 +35,7 @@ void charger_avec_miroir(const char* nom, const char* miroir, SDL_Surface* sorti
     return;
   }
   sortie[1] = AllouerImage(nom, 1, false);
-  if (!AllouerImage(miroir, 0, false, false)) {
-    SDL_Surface* m = Symetrie_Horizontale(sortie[0]);
-    if (StockerImage(miroir, m) != 2 && m) SDL_FreeSurface(m);
-  }
+  stocker_miroir(miroir, sortie[0]);
   sortie[2] = AllouerImage(miroir, 0, false, false);
   sortie[3] = AllouerImage(miroir, 1, false, false);
 }
@@ -50,7 +48,7 @@ int16_t cadres_tournes(const char* const rangee[6], int direction, double angle,
     SDL_Surface*** t = TotalAllouerImage(rangee[i]);
     SDL_Surface* s = t[sens][0];
     LibererTotalImage(t);
-    cadres[i] = s ? rotozoomSurface(s, angle - 180.0 * direction, 1.0, 0) : nullptr;
+    cadres[i] = s ? tourner(s, angle - 180.0 * direction, 1.0) : nullptr;
     n = static_cast<int16_t>(i + 1);
     if (!cadres[i] || !rangee[i + 1]) break;
   }

@@ -54,19 +54,19 @@ int Projete::p_collision(bool) {
     position.y = static_cast<Sint16>(sol);
   }
   const int x = position.x, y = position.y, h = TramePrincipale.h;
-  for (int32_t i = 0; i < Mapping::dernier_objet; ++i) {
-    if (!Mapping::occupe(i) || static_cast<uint32_t>(i) == element_actuel) continue;
+  // The edge it leads with, where the next step would take it.
+  const int X = direction == DROITE ? x + TramePrincipale.w + vecteur.x : x + TramePrincipale.x + vecteur.x;
+  const int32_t i = premier_touche("thrown object", 0, X, X, [&](int32_t i) {
+    if (!Mapping::occupe(i) || static_cast<uint32_t>(i) == element_actuel) return false;
     const Mapping* o = Mapping::Objets[i];
-    if (!o->physique || o->camp == camp || !rebondit_sur(o)) continue;
-    if (!(y < o->position.y + o->TramePrincipale.h && o->position.y < y + h)) continue;
+    if (!o->physique || o->camp == camp || !rebondit_sur(o)) return false;
+    if (!(y < o->position.y + o->TramePrincipale.h && o->position.y < y + h)) return false;
     const int debut = o->position.x + o->TramePrincipale.x, fin = o->position.x + o->TramePrincipale.w;
-    // The edge it leads with, where the next step would take it.
-    const int X = direction == DROITE ? x + TramePrincipale.w + vecteur.x : x + TramePrincipale.x + vecteur.x;
-    if (!(debut < X && X < fin)) continue;
-    colliser = i;
-    vecteur.x = static_cast<Sint16>(-vecteur.x / 2);
-    direction = direction == DROITE ? GAUCHE : DROITE;
-    return P_COLLISION;
-  }
-  return PAS_COLLISION;
+    return debut < X && X < fin;
+  });
+  if (i < 0) return PAS_COLLISION;
+  colliser = i;
+  vecteur.x = static_cast<Sint16>(-vecteur.x / 2);
+  direction = direction == DROITE ? GAUCHE : DROITE;
+  return P_COLLISION;
 }

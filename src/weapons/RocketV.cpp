@@ -4,6 +4,7 @@
 
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
+#include "engine/FormatEcran.h"
 #include "engine/OuvrirImage.h"
 #include "weapons/Fumee.h"
 #include "weapons/Projectiles.h"
@@ -12,8 +13,8 @@
 RocketV::RocketV(SDL_Rect pos, double angle, int16_t v) {
   // Two rotated copies made for this rocket alone, freed with it.
   SDL_Surface* p = AllouerImage("Armes/Roquette.png", 0, false);
-  image[0] = p ? rotozoomSurface(p, angle, 1.0, 0) : nullptr;
-  image[1] = p ? rotozoomSurface(p, angle, 0.5, 0) : nullptr;
+  image[0] = tourner(p, angle, 1.0);
+  image[1] = tourner(p, angle, 0.5);
   const int w = image[0] ? image[0]->w : 0, h = image[0] ? image[0]->h : 0;
   TramePrincipale = Rect(0, 0, w, h);
   Angle = angle;
@@ -52,17 +53,16 @@ void RocketV::comportement() {
 
 int RocketV::p_collision(int16_t premier, bool) {
   const int x = position.x, w = TramePrincipale.w, h = TramePrincipale.h;
-  for (int32_t i = premier < 0 ? 0 : premier; i < dernier_objet; ++i) {
-    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) continue;
+  const int32_t i = premier_touche("aimed rocket", premier, x, x + vitesse + w, [&](int32_t i) {
+    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) return false;
     Mapping* o = Objets[i];
-    if (!o->physique || o->camp == camp || !o->affichage || !o->vivant) continue;
+    if (!o->physique || o->camp == camp || !o->affichage || !o->vivant) return false;
     const int ox = o->position.x, oy = o->position.y, ow = o->TramePrincipale.w, oh = o->TramePrincipale.h;
-    if (x < ox + ow && ox < x + vitesse + w && y + p_y < oy + oh && oy + o->relever_decalage_y() < y + p_y + h) {
-      colliser = i;
-      return P_COLLISION;
-    }
-  }
-  return PAS_COLLISION;
+    return x < ox + ow && ox < x + vitesse + w && y + p_y < oy + oh && oy + o->relever_decalage_y() < y + p_y + h;
+  });
+  if (i < 0) return PAS_COLLISION;
+  colliser = i;
+  return P_COLLISION;
 }
 
 void RocketV::bliting() {

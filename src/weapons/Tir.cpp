@@ -26,29 +26,26 @@ void Tir::avancer() {
 }
 
 int Tir::p_collision(bool) {
+  if (direction != DROITE && direction != GAUCHE) return PAS_COLLISION;
   const int x = position.x, y = position.y, w = TramePrincipale.w, h = TramePrincipale.h;
   const int fx = TramePrincipale.x, fy = relever_decalage_y(), v = vitesse;
-  for (int32_t i = 0; i < dernier_objet; ++i) {
-    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) continue;
+  // The front edge and where this step takes it.
+  const int avant = direction == DROITE ? x + w - fx : x + fx;
+  const int apres = direction == DROITE ? avant + v : avant - v;
+  const int32_t i = premier_touche("bullet", 0, avant, apres, [&](int32_t i) {
+    // Cheapest refusals first: most of a map is decor that stops nothing.
     Mapping* o = Objets[i];
-    if (!o->physique || o->camp == camp || !o->affichage) continue;
+    if (!o || !o->physique || o->camp == camp || !o->affichage) return false;
+    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) return false;
     const int haut = o->position.y + o->relever_decalage_y(), bas = o->position.y + o->TramePrincipale.h;
     const int gauche = o->position.x, droite = o->position.x + o->TramePrincipale.w;
-    if (!(y + fy < bas && y + h > haut)) continue;
-    bool touche = false;
-    if (direction == DROITE) {
-      const int R = x + w - fx;
-      touche = R + v > gauche && R < droite;
-    } else if (direction == GAUCHE) {
-      const int G = x + fx;
-      touche = G - v < droite && G > gauche;
-    }
-    if (touche) {
-      colliser = i;
-      return P_COLLISION;
-    }
-  }
-  return PAS_COLLISION;
+    if (!(y + fy < bas && y + h > haut)) return false;
+    if (direction == DROITE) return apres > gauche && avant < droite;
+    return apres < droite && avant > gauche;
+  });
+  if (i < 0) return PAS_COLLISION;
+  colliser = i;
+  return P_COLLISION;
 }
 
 void Tir::bliting() {

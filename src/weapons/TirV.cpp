@@ -64,34 +64,29 @@ TirV::~TirV() {
 }
 
 int TirV::p_collision(int16_t ignorer, bool) {
+  if (direction != DROITE && direction != GAUCHE) return PAS_COLLISION;
   const int x = position.x, vx = vitesse, w = TramePrincipale.w, h = TramePrincipale.h;
   const double Y = y, p = p_y;
-  for (int32_t i = ignorer < 0 ? 0 : ignorer; i < dernier_objet; ++i) {
-    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) continue;
+  // The stretch of x this step sweeps.
+  const int x1 = direction == DROITE ? x : x + w, x2 = direction == DROITE ? x + vx + w : x - vx;
+  const int32_t i = premier_touche("aimed bullet", ignorer, x1, x2, [&](int32_t i) {
+    if (static_cast<uint32_t>(i) == element_actuel || !occupe(i)) return false;
     Mapping* o = Objets[i];
-    if (!o->physique || o->camp == camp || !o->affichage || !o->vivant) continue;
+    if (!o->physique || o->camp == camp || !o->affichage || !o->vivant) return false;
     const double haut = o->position.y + o->relever_decalage_y(), bas = o->position.y + o->TramePrincipale.h;
     const int gauche = o->position.x, droite = o->position.x + o->TramePrincipale.w;
-    bool touche = false;
     if (direction == DROITE) {
-      touche = x < droite && x + vx + w > gauche;
-      if constexpr (early)
-        touche = touche && Y + p < bas && Y + p + h > haut;
-      else
-        touche = touche && Y + p < bas && Y - p + h > haut;
-    } else if (direction == GAUCHE) {
-      touche = x - vx < droite && x + w > gauche;
-      if constexpr (early)
-        touche = touche && Y < bas && Y - p + h > haut;
-      else
-        touche = touche && Y - p < bas && Y + p + h > haut;
+      if (!(x < droite && x + vx + w > gauche)) return false;
+      if constexpr (early) return Y + p < bas && Y + p + h > haut;
+      return Y + p < bas && Y - p + h > haut;
     }
-    if (touche) {
-      colliser = i;
-      return P_COLLISION;
-    }
-  }
-  return PAS_COLLISION;
+    if (!(x - vx < droite && x + w > gauche)) return false;
+    if constexpr (early) return Y < bas && Y - p + h > haut;
+    return Y - p < bas && Y + p + h > haut;
+  });
+  if (i < 0) return PAS_COLLISION;
+  colliser = i;
+  return P_COLLISION;
 }
 
 void TirV::comportement() {

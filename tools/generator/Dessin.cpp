@@ -54,6 +54,21 @@ Uint8 G(Uint32 c) { return (c >> 8) & 0xFF; }
 Uint8 B(Uint32 c) { return (c >> 16) & 0xFF; }
 Uint8 A(Uint32 c) { return (c >> 24) & 0xFF; }
 
+bool a_de_la_transparence(SDL_Surface* s) {
+  // Our canvases are 32-bit RGBA; anything else has no alpha to speak of.
+  if (!s->format->Amask || s->format->BytesPerPixel != 4) return false;
+  SDL_LockSurface(s);
+  bool oui = false;
+  for (int y = 0; y < s->h && !oui; ++y)
+    for (int x = 0; x < s->w && !oui; ++x) {
+      Uint8 r, g, b, a;
+      SDL_GetRGBA(static_cast<const Uint32*>(s->pixels)[y * s->pitch / 4 + x], s->format, &r, &g, &b, &a);
+      oui = a < 255;
+    }
+  SDL_UnlockSurface(s);
+  return oui;
+}
+
 }  // namespace
 
 SDL_Surface* toile(int w, int h, Uint32 fond) {
@@ -121,7 +136,9 @@ SDL_Surface* vignette(int w, int h, Uint32 fond, const std::string& etiquette, U
 
 void sauver(const std::string& chemin, SDL_Surface* s, bool alpha) {
   parent(chemin);
-  if (!Png::ecrire(chemin, s, alpha)) {
+  // The game blits an opaque picture several times faster than one with an
+  // alpha channel: a picture with nothing to see through goes without.
+  if (!Png::ecrire(chemin, s, alpha && a_de_la_transparence(s))) {
     std::fprintf(stderr, "gendata: cannot write %s\n", chemin.c_str());
     std::exit(1);
   }

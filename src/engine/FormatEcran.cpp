@@ -1,0 +1,154 @@
+#include "engine/FormatEcran.h"
+
+#include <cstring>
+
+namespace {
+
+// What SDL makes of a picture for the current screen, opaque (0) or with
+// alpha (1): asked of SDL itself once per screen, so our quick conversion
+// gives exactly the surfaces SDL_DisplayFormat and SDL_DisplayFormatAlpha
+// give.
+const SDL_PixelFormat* format_ecran(bool alpha) {
+  static SDL_Surface* ecran = nullptr;
+  static Uint32 masques[4] = {};
+  static SDL_Surface* modeles[2] = {};
+  SDL_Surface* v = SDL_GetVideoSurface();
+  if (!v) return nullptr;
+  const SDL_PixelFormat* f = v->format;
+  if (v != ecran || f->Rmask != masques[0] || f->Gmask != masques[1] || f->Bmask != masques[2] ||
+      f->Amask != masques[3]) {
+    for (SDL_Surface*& m : modeles) {
+      if (m) SDL_FreeSurface(m);
+      m = nullptr;
+    }
+    if (SDL_Surface* un = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000)) {
+      modeles[0] = SDL_DisplayFormat(un);
+      modeles[1] = SDL_DisplayFormatAlpha(un);
+      SDL_FreeSurface(un);
+    }
+    ecran = v;
+    masques[0] = f->Rmask;
+    masques[1] = f->Gmask;
+    masques[2] = f->Bmask;
+    masques[3] = f->Amask;
+  }
+  return modeles[alpha ? 1 : 0] ? modeles[alpha ? 1 : 0]->format : nullptr;
+}
+
+// 24- or 32-bit, one byte a channel, no palette: every PNG and JPEG we load.
+bool octet_par_canal(const SDL_PixelFormat* f) {
+  return f && !f->palette && (f->BytesPerPixel == 3 || f->BytesPerPixel == 4) && f->Rloss == 0 && f->Gloss == 0 &&
+         f->Bloss == 0 && (f->Amask == 0 || f->Aloss == 0);
+}
+
+// SDL converts between such formats one pixel at a time through its generic
+// path; a map loads thousands of pictures, so we move the bytes ourselves.
+SDL_Surface* convertir(SDL_Surface* s, const SDL_PixelFormat* d) {
+  const SDL_PixelFormat* f = s->format;
+  SDL_Surface* c = SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, d->Rmask, d->Gmask, d->Bmask, d->Amask);
+  if (!c) return nullptr;
+  // Masks and shifts in locals: the stores below could alias the format.
+  const int o = f->BytesPerPixel;
+  const Uint32 rm = f->Rmask, gm = f->Gmask, bm = f->Bmask, am = f->Amask;
+  const Uint8 rs = f->Rshift, gs = f->Gshift, bs = f->Bshift, as = f->Ashift;
+  const Uint8 rd = d->Rshift, gd = d->Gshift, bd = d->Bshift, ad = d->Ashift;
+  const bool alpha_cible = d->Amask != 0;
+  const int w = s->w;
+  SDL_LockSurface(s);
+  for (int y = 0; y < s->h; ++y) {
+    const Uint8* p = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
+    Uint32* q = reinterpret_cast<Uint32*>(static_cast<Uint8*>(c->pixels) + y * c->pitch);
+    for (int x = 0; x < w; ++x, p += o) {
+      Uint32 v;
+      if (o == 4)
+        std::memcpy(&v, p, 4);
+      else
+        v = p[0] | (p[1] << 8) | (p[2] << 16);
+      Uint32 r = ((v & rm) >> rs) << rd | ((v & gm) >> gs) << gd | ((v & bm) >> bs) << bd;
+      if (alpha_cible) r |= (am ? (v & am) >> as : 0xFFu) << ad;
+      q[x] = r;
+    }
+  }
+  SDL_UnlockSurface(s);
+  // The flags SDL's conversion carries over.
+  if (s->flags & SDL_SRCALPHA) SDL_SetAlpha(c, SDL_SRCALPHA, f->alpha);
+  return c;
+}
+
+// A copy with an alpha channel, keyed pixels see-through.
+SDL_Surface* avec_alpha(SDL_Surface* s) {
+  if (SDL_GetVideoSurface()) return SDL_DisplayFormatAlpha(s);
+  SDL_Surface* gabarit = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+  if (!gabarit) return nullptr;
+  SDL_Surface* a = SDL_ConvertSurface(s, gabarit->format, SDL_SRCALPHA);
+  SDL_FreeSurface(gabarit);
+  return a;
+}
+
+}  // namespace
+
+SDL_Surface* au_format_ecran(SDL_Surface* s) {
+  if (!s || !SDL_GetVideoSurface()) return s;
+  const bool alpha = s->format->Amask != 0;
+  const SDL_PixelFormat* d = format_ecran(alpha);
+  SDL_Surface* c = nullptr;
+  // A colour key SDL turns into alpha or carries over: left to SDL.
+  if (!(s->flags & SDL_SRCCOLORKEY) && octet_par_canal(s->format) && octet_par_canal(d) && d->BytesPerPixel == 4)
+    c = convertir(s, d);
+  if (!c) c = alpha ? SDL_DisplayFormatAlpha(s) : SDL_DisplayFormat(s);
+  if (!c) return s;
+  SDL_FreeSurface(s);
+  // Sprites and overlays are mostly see-through or solid runs: SDL skips
+  // and copies those runs instead of blending every pixel.
+  if (c->format->Amask) SDL_SetAlpha(c, SDL_SRCALPHA | SDL_RLEACCEL, c->format->alpha);
+  return c;
+}
+
+SDL_Surface* miroir_au_format(SDL_Surface* s) {
+  if (!s) return nullptr;
+  const SDL_PixelFormat* f = s->format;
+  SDL_Surface* m =
+      SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, f->BitsPerPixel, f->Rmask, f->Gmask, f->Bmask, f->Amask);
+  if (!m) return nullptr;
+  if (f->palette && m->format->palette) SDL_SetColors(m, f->palette->colors, 0, f->palette->ncolors);
+  // Raw pixels in the picture's own format: nothing to convert, nothing lost.
+  SDL_LockSurface(s);
+  SDL_LockSurface(m);
+  const int o = f->BytesPerPixel, w = s->w;
+  for (int y = 0; y < s->h; ++y) {
+    const Uint8* source = static_cast<const Uint8*>(s->pixels) + y * s->pitch;
+    Uint8* cible = static_cast<Uint8*>(m->pixels) + y * m->pitch;
+    if (o == 4) {
+      const Uint32* a = reinterpret_cast<const Uint32*>(source);
+      Uint32* b = reinterpret_cast<Uint32*>(cible);
+      for (int x = 0; x < w; ++x) b[w - 1 - x] = a[x];
+    } else {
+      for (int x = 0; x < w; ++x) std::memcpy(cible + (w - 1 - x) * o, source + x * o, o);
+    }
+  }
+  SDL_UnlockSurface(m);
+  SDL_UnlockSurface(s);
+  const Uint32 rle = (s->flags & SDL_RLEACCELOK) ? SDL_RLEACCEL : 0;
+  if (s->flags & SDL_SRCCOLORKEY) SDL_SetColorKey(m, SDL_SRCCOLORKEY | rle, f->colorkey);
+  if (f->Amask) SDL_SetAlpha(m, (s->flags & SDL_SRCALPHA) | rle, SDL_ALPHA_OPAQUE);
+  return m;
+}
+
+SDL_Surface* tourner(SDL_Surface* s, double angle, double zoom) {
+  if (!s) return nullptr;
+  const bool opaque = s->format->Amask == 0;
+  if (opaque && angle != 0.0) {
+    // The uncovered corners come out as pixel 0, which on an opaque picture
+    // is also its black: turn a copy that has an alpha channel instead.
+    SDL_Surface* a = avec_alpha(s);
+    SDL_Surface* r = a ? rotozoomSurface(a, angle, zoom, 0) : nullptr;
+    if (a) SDL_FreeSurface(a);
+    return r;
+  }
+  SDL_Surface* r = rotozoomSurface(s, angle, zoom, 0);
+  // rotozoomSurface keys its copy on the source's key value even when the
+  // source has no key, which would hide an opaque picture's black.
+  if (r && opaque && !(s->flags & SDL_SRCCOLORKEY)) SDL_SetColorKey(r, 0, 0);
+  return r;
+}
+

@@ -1,0 +1,104 @@
+#include <string>
+
+#include "Banc.h"
+#include "Png.h"
+#include "engine/Constantes.h"
+#include "engine/Fonctions.h"
+#include "engine/FormatEcran.h"
+#include "engine/OuvrirImage.h"
+
+namespace {
+
+class FormatEcran : public Banc {
+ protected:
+  // An opaque picture, written without alpha: black left half, white right.
+  void ecrire_opaque(const std::string& nom, int w, int h) {
+    SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+    SDL_FillRect(s, nullptr, 0xFFFFFFFF);
+    SDL_Rect gauche = Rect(0, 0, w / 2, h);
+    SDL_FillRect(s, &gauche, 0xFF000000);
+    ASSERT_TRUE(Png::ecrire((dossier_ / nom).string(), s, false));
+    SDL_FreeSurface(s);
+  }
+  // Draws s at (x, y) on a red screen and reads the screen at (px, py).
+  static void sur_rouge(SDL_Surface* s, int x, int y, int px, int py, Uint8& r, Uint8& g, Uint8& b) {
+    SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, 255, 0, 0));
+    SDL_Rect d = Rect(x, y, 0, 0);
+    Blitter(s, nullptr, general::ecran, &d);
+    lire_rgb(general::ecran, px, py, r, g, b);
+  }
+  static bool format_ecran(const SDL_Surface* s) {
+    const SDL_PixelFormat *f = s->format, *e = general::ecran->format;
+    return f->BitsPerPixel == e->BitsPerPixel && f->Rmask == e->Rmask && f->Gmask == e->Gmask && f->Bmask == e->Bmask;
+  }
+};
+
+TEST_F(FormatEcran, LoadedPicturesTakeTheScreensFormatAndKeepAlphaOnlyWhenTheyHaveIt) {
+  ecrire_opaque("opaque.png", 8, 4);
+  ecrire_png("sprite.png", 8, 4, 0x00000000);
+  SDL_Surface* o = AllouerImage("opaque.png", 0, false);
+  SDL_Surface* s = AllouerImage("sprite.png", 0, false);
+  ASSERT_TRUE(o && s);
+  EXPECT_TRUE(format_ecran(o));
+  EXPECT_TRUE(format_ecran(s));
+  EXPECT_EQ(o->format->Amask, 0u);
+  EXPECT_NE(s->format->Amask, 0u);
+  Uint8 r, g, b;
+  sur_rouge(o, 0, 0, 1, 1, r, g, b);
+  EXPECT_EQ(r + g + b, 0);
+  sur_rouge(o, 0, 0, 6, 1, r, g, b);
+  EXPECT_EQ(r + g + b, 3 * 255);
+  sur_rouge(s, 0, 0, 1, 1, r, g, b);  // see-through
+  EXPECT_EQ(r, 255);
+  EXPECT_EQ(g + b, 0);
+  // Per-surface alpha (shadows, fades) works on the converted opaque picture.
+  SDL_SetAlpha(o, SDL_SRCALPHA, 128);
+  sur_rouge(o, 0, 0, 6, 1, r, g, b);
+  EXPECT_NEAR(g, 128, 2);
+  SDL_SetAlpha(o, 0, 255);
+}
+
+// Half-size copies, mirrors and rotations of an opaque picture show its
+// black instead of treating it as see-through.
+TEST_F(FormatEcran, CopiesOfAnOpaquePictureKeepItsBlack) {
+  ecrire_opaque("noir.png", 40, 20);
+  SDL_Surface*** t = TotalAllouerImage("noir.png");
+  ASSERT_NE(t[0][0], nullptr);
+  Uint8 r, g, b;
+  sur_rouge(t[0][1], 0, 0, 2, 2, r, g, b);  // half size, black half
+  EXPECT_EQ(r + g + b, 0);
+  ASSERT_NE(t[1][0], nullptr);
+  EXPECT_EQ(t[1][0]->format->Amask, 0u);
+  EXPECT_TRUE(format_ecran(t[1][0]));
+  sur_rouge(t[1][0], 0, 0, 35, 2, r, g, b);  // mirrored: black on the right
+  EXPECT_EQ(r + g + b, 0);
+  sur_rouge(t[1][1], 0, 0, 17, 2, r, g, b);
+  EXPECT_EQ(r + g + b, 0);
+  LibererTotalImage(t);
+
+  SDL_Surface* tourne = tourner(AllouerImage("noir.png", 0, false), 30.0, 1.0);
+  ASSERT_NE(tourne, nullptr);
+  sur_rouge(tourne, 0, 0, 0, 0, r, g, b);  // the uncovered corner
+  EXPECT_EQ(r, 255);
+  EXPECT_EQ(g + b, 0);
+  sur_rouge(tourne, 0, 0, tourne->w / 2 - 5, tourne->h / 2, r, g, b);  // the black half
+  EXPECT_EQ(r + g + b, 0);
+  SDL_FreeSurface(tourne);
+}
+
+TEST_F(FormatEcran, DemoDataWritesOpaquePicturesWithoutAlpha) {
+  const std::string d = GAME_DATA_DIR;
+  for (const char* nom : {"Fonds/foret/1.png", "Sol/foret/1.png", "Start.png", "Logo0.png"}) {
+    SDL_Surface* s = IMG_Load((d + "/" + nom).c_str());
+    ASSERT_NE(s, nullptr) << nom;
+    EXPECT_EQ(s->format->Amask, 0u) << nom;
+    SDL_FreeSurface(s);
+  }
+  // Pictures with something to see through keep their alpha channel.
+  SDL_Surface* hud = IMG_Load((d + "/HUD.png").c_str());
+  ASSERT_NE(hud, nullptr);
+  EXPECT_NE(hud->format->Amask, 0u);
+  SDL_FreeSurface(hud);
+}
+
+}  // namespace
