@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
   LectureSysteme(mission, map);
   bool bon = general::nb_mission_accompli >= 0 && general::nb_mission_accompli <= NB_MISSIONS &&
              general::perso_choisi >= 0 && general::perso_choisi <= 2 && general::fusil_choisi >= 0 &&
-             general::fusil_choisi < 8 && general::pistolet_choisi >= 8 && general::pistolet_choisi < 12 &&
+             general::fusil_choisi < 12 && general::pistolet_choisi >= 0 && general::pistolet_choisi < 12 &&
              general::projectile_choisi >= 0 && general::projectile_choisi < 4 && general::melee_choisie >= 0 &&
              general::melee_choisie < 5 && general::aura_choisie >= 0 && general::aura_choisie < 3 &&
              general::Choix_perso >= 0 && general::Choix_perso <= 2 && general::temps_de_jeu >= 0;
