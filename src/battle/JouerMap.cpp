@@ -22,6 +22,7 @@
 #include "engine/Evenement_meteorologique.h"
 #include "engine/Fonctions.h"
 #include "engine/Fonds.h"
+#include "engine/FormatEcran.h"
 #include "engine/Interface.h"
 #include "engine/OuvrirImage.h"
 #include "engine/Temps_Limite.h"
@@ -217,7 +218,7 @@ struct Boucle {
       SDL_Event e = general::event;
       evenement(e);
     }
-    if (general::ecran) SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, 122, 122, 122));
+    if (general::ecran) remplir(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, 122, 122, 122));
     BlitingMapping();
     Horloge::flip(general::ecran);
     Horloge::attendre(10);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/Constantes.h"
+#include "engine/FormatEcran.h"
 
 namespace {
 constexpr Uint32 R_MASK = 0x000000FF, G_MASK = 0x0000FF00, B_MASK = 0x00FF0000, A_MASK = 0xFF000000;
@@ -35,7 +36,7 @@ SDL_Surface* recopier(SDL_Surface* s, Uint32 drapeaux, FX cible_x, FY cible_y) {
 void Blitter(SDL_Surface* src, SDL_Rect* srcrect, SDL_Surface* dst, SDL_Rect* dstrect) {
   if (!src || !dst || !dstrect) return;
   if (dstrect->x >= 0 && dstrect->y >= 0) {
-    SDL_UpperBlit(src, srcrect, dst, dstrect);
+    blit_rapide(src, srcrect, dst, dstrect);
     return;
   }
   static SDL_Rect S, D;
@@ -62,7 +63,7 @@ void Blitter(SDL_Surface* src, SDL_Rect* srcrect, SDL_Surface* dst, SDL_Rect* ds
   D.x = dstrect->x > 0 ? dstrect->x : 0;
   D.y = dstrect->y > 0 ? dstrect->y : 0;
   D.w = D.h = 0;
-  SDL_UpperBlit(src, &S, dst, &D);
+  blit_rapide(src, &S, dst, &D);
 }
 
 Uint32 obtenirPixel(SDL_Surface* s, int x, int y) {

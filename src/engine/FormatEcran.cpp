@@ -1,5 +1,6 @@
 #include "engine/FormatEcran.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -152,3 +153,99 @@ SDL_Surface* tourner(SDL_Surface* s, double angle, double zoom) {
   return r;
 }
 
+
+namespace {
+
+bool libre(const SDL_Surface* s) { return !s->locked && !SDL_MUSTLOCK(s) && !(s->flags & SDL_HWSURFACE) && s->pixels; }
+
+// When SDL would blit by copying bytes: one format, nothing see-through.
+bool copie_simple(const SDL_Surface* src, const SDL_Surface* dst) {
+  const SDL_PixelFormat* a = src->format;
+  const SDL_PixelFormat* b = dst->format;
+  return src != dst && libre(src) && libre(dst) && !(src->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA)) && !a->palette &&
+         !b->palette && a->BytesPerPixel >= 2 && a->BitsPerPixel == b->BitsPerPixel &&
+         a->BytesPerPixel == b->BytesPerPixel && a->Rmask == b->Rmask && a->Gmask == b->Gmask && a->Bmask == b->Bmask &&
+         a->Amask == b->Amask;
+}
+
+}  // namespace
+
+int blit_rapide(SDL_Surface* src, SDL_Rect* srcrect, SDL_Surface* dst, SDL_Rect* dstrect) {
+  if (!src || !dst || !dstrect || !copie_simple(src, dst)) return SDL_UpperBlit(src, srcrect, dst, dstrect);
+  // The clipping is SDL_UpperBlit's, step for step: callers read dstrect.
+  int sx, sy, w, h;
+  if (srcrect) {
+    sx = srcrect->x;
+    w = srcrect->w;
+    if (sx < 0) {
+      w += sx;
+      dstrect->x = static_cast<Sint16>(dstrect->x - sx);
+      sx = 0;
+    }
+    if (src->w - sx < w) w = src->w - sx;
+    sy = srcrect->y;
+    h = srcrect->h;
+    if (sy < 0) {
+      h += sy;
+      dstrect->y = static_cast<Sint16>(dstrect->y - sy);
+      sy = 0;
+    }
+    if (src->h - sy < h) h = src->h - sy;
+  } else {
+    sx = sy = 0;
+    w = src->w;
+    h = src->h;
+  }
+  const SDL_Rect& c = dst->clip_rect;
+  int d = c.x - dstrect->x;
+  if (d > 0) {
+    w -= d;
+    dstrect->x = static_cast<Sint16>(dstrect->x + d);
+    sx += d;
+  }
+  d = dstrect->x + w - c.x - c.w;
+  if (d > 0) w -= d;
+  d = c.y - dstrect->y;
+  if (d > 0) {
+    h -= d;
+    dstrect->y = static_cast<Sint16>(dstrect->y + d);
+    sy += d;
+  }
+  d = dstrect->y + h - c.y - c.h;
+  if (d > 0) h -= d;
+  if (w <= 0 || h <= 0) {
+    dstrect->w = dstrect->h = 0;
+    return 0;
+  }
+  dstrect->w = static_cast<Uint16>(w);
+  dstrect->h = static_cast<Uint16>(h);
+  const int o = src->format->BytesPerPixel;
+  const Uint8* p = static_cast<const Uint8*>(src->pixels) + sy * src->pitch + sx * o;
+  Uint8* q = static_cast<Uint8*>(dst->pixels) + dstrect->y * dst->pitch + dstrect->x * o;
+  const size_t ligne = static_cast<size_t>(w) * o;
+  for (int y = 0; y < h; ++y, p += src->pitch, q += dst->pitch) std::memcpy(q, p, ligne);
+  return 0;
+}
+
+int remplir(SDL_Surface* dst, SDL_Rect* r, Uint32 couleur) {
+  if (!dst || !libre(dst) || dst->format->BytesPerPixel != 4) return SDL_FillRect(dst, r, couleur);
+  SDL_Rect z = dst->clip_rect;
+  if (r) {
+    // The part inside the clip rectangle, written back even when empty.
+    const SDL_Rect& c = dst->clip_rect;
+    const int x0 = std::max<int>(r->x, c.x), x1 = std::min<int>(r->x + r->w, c.x + c.w);
+    const int y0 = std::max<int>(r->y, c.y), y1 = std::min<int>(r->y + r->h, c.y + c.h);
+    z.x = static_cast<Sint16>(x0);
+    z.y = static_cast<Sint16>(y0);
+    z.w = static_cast<Uint16>(x1 > x0 ? x1 - x0 : 0);
+    z.h = static_cast<Uint16>(y1 > y0 ? y1 - y0 : 0);
+    *r = z;
+    if (!z.w || !z.h) return 0;
+  }
+  Uint8* q = static_cast<Uint8*>(dst->pixels) + z.y * dst->pitch + z.x * 4;
+  for (int y = 0; y < z.h; ++y, q += dst->pitch) {
+    Uint32* l = reinterpret_cast<Uint32*>(q);
+    std::fill(l, l + z.w, couleur);
+  }
+  return 0;
+}

@@ -17,3 +17,13 @@ SDL_Surface* miroir_au_format(SDL_Surface* s);
 // what its picture shows: only the corners a rotation uncovers are
 // see-through.
 SDL_Surface* tourner(SDL_Surface* s, double angle, double zoom);
+
+// SDL_UpperBlit, with the same clipping and the same rectangle written
+// back. A straight copy between two surfaces of one format moves whole rows
+// with memcpy: SDL's own copy loop writes 8 bytes at a time past the cache,
+// and the 960 x 544 background alone then cost half a frame.
+int blit_rapide(SDL_Surface* src, SDL_Rect* srcrect, SDL_Surface* dst, SDL_Rect* dstrect);
+
+// SDL_FillRect, with 32-bit surfaces filled a row at a time by plain stores
+// (the battle fills the whole screen every frame).
+int remplir(SDL_Surface* dst, SDL_Rect* r, Uint32 couleur);

@@ -1,3 +1,4 @@
+#include <cstring>
 #include <string>
 
 #include "Banc.h"
@@ -102,3 +103,75 @@ TEST_F(FormatEcran, DemoDataWritesOpaquePicturesWithoutAlpha) {
 }
 
 }  // namespace
+
+namespace {
+
+SDL_Surface* surface_ecran(int w, int h) {
+  const SDL_PixelFormat* f = general::ecran->format;
+  return SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, f->Rmask, f->Gmask, f->Bmask, 0);
+}
+
+void bruit(SDL_Surface* s, Uint32& graine) {
+  for (int y = 0; y < s->h; ++y)
+    for (int x = 0; x < s->w; ++x) {
+      graine = graine * 1664525u + 1013904223u;
+      definirPixel(s, x, y, graine >> 8);
+    }
+}
+
+bool memes_pixels(SDL_Surface* a, SDL_Surface* b) {
+  for (int y = 0; y < a->h; ++y)
+    if (std::memcmp(static_cast<Uint8*>(a->pixels) + y * a->pitch, static_cast<Uint8*>(b->pixels) + y * b->pitch,
+                    static_cast<size_t>(a->w) * 4) != 0)
+      return false;
+  return true;
+}
+
+}  // namespace
+
+// Our row copy and fill replace SDL's on the hot path: over random
+// rectangles, partly or wholly outside the picture, the screen or the clip
+// rectangle, they must draw the same pixels and hand back the same rectangle.
+TEST_F(FormatEcran, QuickCopyAndFillClipAsSdlDoes) {
+  SDL_Surface* src = surface_ecran(37, 23);
+  SDL_Surface* a = surface_ecran(64, 48);
+  SDL_Surface* b = surface_ecran(64, 48);
+  Uint32 graine = 7;
+  bruit(src, graine);
+  auto hasard = [&graine](int bas, int haut) {
+    graine = graine * 1664525u + 1013904223u;
+    return bas + static_cast<int>((graine >> 8) % static_cast<Uint32>(haut - bas + 1));
+  };
+  for (int essai = 0; essai < 2000; ++essai) {
+    SDL_SetClipRect(b, nullptr);
+    bruit(a, graine);
+    SDL_BlitSurface(a, nullptr, b, nullptr);
+    SDL_Rect clip = Rect(hasard(-8, 40), hasard(-8, 30), hasard(0, 70), hasard(0, 50));
+    if (essai % 3 == 0) {
+      SDL_SetClipRect(a, nullptr);
+      SDL_SetClipRect(b, nullptr);
+    } else {
+      SDL_SetClipRect(a, &clip);
+      SDL_SetClipRect(b, &clip);
+    }
+    SDL_Rect sr = Rect(hasard(-10, 40), hasard(-10, 30), hasard(0, 50), hasard(0, 30));
+    SDL_Rect da = Rect(hasard(-45, 70), hasard(-30, 55), hasard(0, 9), hasard(0, 9));
+    SDL_Rect db = da;
+    const bool entiere = essai % 4 == 0;
+    SDL_Rect sa = sr, sb = sr;
+    if (essai % 2) {
+      EXPECT_EQ(blit_rapide(src, entiere ? nullptr : &sa, a, &da), SDL_UpperBlit(src, entiere ? nullptr : &sb, b, &db));
+    } else {
+      const Uint32 c = static_cast<Uint32>(hasard(0, 0xFFFFFF));
+      EXPECT_EQ(remplir(a, entiere ? nullptr : &da, c), SDL_FillRect(b, entiere ? nullptr : &db, c));
+    }
+    ASSERT_TRUE(memes_pixels(a, b)) << "essai " << essai;
+    ASSERT_EQ(da.x, db.x);
+    ASSERT_EQ(da.y, db.y);
+    ASSERT_EQ(da.w, db.w);
+    ASSERT_EQ(da.h, db.h);
+  }
+  SDL_FreeSurface(src);
+  SDL_FreeSurface(a);
+  SDL_FreeSurface(b);
+}
