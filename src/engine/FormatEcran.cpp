@@ -1,6 +1,11 @@
 #include "engine/FormatEcran.h"
 
+#include <png.h>
+
 #include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -153,7 +158,6 @@ SDL_Surface* tourner(SDL_Surface* s, double angle, double zoom) {
   return r;
 }
 
-
 namespace {
 
 bool libre(const SDL_Surface* s) { return !s->locked && !SDL_MUSTLOCK(s) && !(s->flags & SDL_HWSURFACE) && s->pixels; }
@@ -248,4 +252,93 @@ int remplir(SDL_Surface* dst, SDL_Rect* r, Uint32 couleur) {
     std::fill(l, l + z.w, couleur);
   }
   return 0;
+}
+
+namespace {
+
+[[noreturn]] void erreur_png(png_structp png, png_const_charp) { longjmp(png_jmpbuf(png), 1); }
+// A damaged picture goes back to SDL_image, which says so its own way.
+void avertissement_png(png_structp, png_const_charp) {}
+
+// Where the channels of a 32-bit screen format lie, byte by byte in memory:
+// red, green and blue in bytes 0 to 2 (or blue, green, red), alpha or
+// nothing in byte 3. Other layouts are left to SDL_image.
+bool disposition_connue(const SDL_PixelFormat* d, bool& bgr) {
+  if (SDL_BYTEORDER != SDL_LIL_ENDIAN || !d || !octet_par_canal(d) || d->BytesPerPixel != 4) return false;
+  if (d->Amask && d->Ashift != 24) return false;
+  if (d->Gshift != 8) return false;
+  if (d->Rshift == 0 && d->Bshift == 16) {
+    bgr = false;
+    return true;
+  }
+  if (d->Rshift == 16 && d->Bshift == 0) {
+    bgr = true;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+SDL_Surface* png_au_format_ecran(const char* chemin) {
+  if (!chemin || !SDL_GetVideoSurface()) return nullptr;
+  std::FILE* f = std::fopen(chemin, "rb");
+  if (!f) return nullptr;
+  png_byte signature[8];
+  if (std::fread(signature, 1, 8, f) != 8 || png_sig_cmp(signature, 0, 8)) {
+    std::fclose(f);
+    return nullptr;
+  }
+  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, erreur_png, avertissement_png);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  if (!info) {
+    png_destroy_read_struct(&png, nullptr, nullptr);
+    std::fclose(f);
+    return nullptr;
+  }
+  // Whatever libpng's error jump may skip is held in these two and freed
+  // on either way out.
+  SDL_Surface* volatile c = nullptr;
+  png_bytep* volatile lignes = nullptr;
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_read_struct(&png, &info, nullptr);
+    std::fclose(f);
+    std::free(lignes);
+    if (c) SDL_FreeSurface(c);
+    return nullptr;
+  }
+  png_init_io(png, f);
+  png_set_sig_bytes(png, 8);
+  png_read_info(png, info);
+  png_uint_32 w = 0, h = 0;
+  int profondeur = 0, genre = 0, entrelacement = 0;
+  png_get_IHDR(png, info, &w, &h, &profondeur, &genre, &entrelacement, nullptr, nullptr);
+  // Only the plain 8-bit RGB and RGBA pictures the game is made of; a
+  // palette, grey levels, a transparent colour or interlacing are SDL_image's
+  // (it turns some of them into a colour key, which stays its way).
+  const bool alpha = genre == PNG_COLOR_TYPE_RGB_ALPHA;
+  bool bgr = false;
+  const SDL_PixelFormat* d = format_ecran(alpha);
+  if (profondeur != 8 || (genre != PNG_COLOR_TYPE_RGB && !alpha) || png_get_valid(png, info, PNG_INFO_tRNS) ||
+      entrelacement != PNG_INTERLACE_NONE || w == 0 || h == 0 || w > 16384 || h > 16384 ||
+      !disposition_connue(d, bgr))
+    longjmp(png_jmpbuf(png), 1);
+  if (bgr) png_set_bgr(png);
+  // The unused byte is 0, as our conversion of SDL_image's picture left it.
+  if (!alpha) png_set_filler(png, 0, PNG_FILLER_AFTER);
+  png_read_update_info(png, info);
+  if (png_get_rowbytes(png, info) != static_cast<size_t>(w) * 4) longjmp(png_jmpbuf(png), 1);
+  c = SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(w), static_cast<int>(h), 32, d->Rmask, d->Gmask, d->Bmask,
+                           d->Amask);
+  lignes = static_cast<png_bytep*>(std::malloc(sizeof(png_bytep) * h));
+  if (!c || !lignes) longjmp(png_jmpbuf(png), 1);
+  for (png_uint_32 y = 0; y < h; ++y) lignes[y] = static_cast<png_bytep>(c->pixels) + y * c->pitch;
+  png_read_image(png, lignes);
+  png_read_end(png, nullptr);
+  png_destroy_read_struct(&png, &info, nullptr);
+  std::fclose(f);
+  std::free(lignes);
+  SDL_Surface* fini = c;
+  if (alpha) SDL_SetAlpha(fini, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
+  return fini;
 }

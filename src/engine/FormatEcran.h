@@ -27,3 +27,9 @@ int blit_rapide(SDL_Surface* src, SDL_Rect* srcrect, SDL_Surface* dst, SDL_Rect*
 // SDL_FillRect, with 32-bit surfaces filled a row at a time by plain stores
 // (the battle fills the whole screen every frame).
 int remplir(SDL_Surface* dst, SDL_Rect* r, Uint32 couleur);
+
+// A plain 8-bit RGB or RGBA PNG read by libpng straight into the surface
+// au_format_ecran would have made of SDL_image's picture, without the
+// picture in between. Null when there is no screen, the file is not such a
+// picture or is damaged: IMG_Load then goes its own way.
+SDL_Surface* png_au_format_ecran(const char* chemin);

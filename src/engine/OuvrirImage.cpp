@@ -23,7 +23,9 @@ void signaler_fichier_absent(const char* nom) {
 
 SDL_Surface* charger_image(const char* nom, bool signaler) {
   if (!nom) return nullptr;
-  SDL_Surface* s = IMG_Load(Fichiers::resoudre(nom).c_str());
+  const std::string chemin = Fichiers::resoudre(nom);
+  if (SDL_Surface* direct = png_au_format_ecran(chemin.c_str())) return direct;
+  SDL_Surface* s = IMG_Load(chemin.c_str());
   if (!s) {
     if (signaler) signaler_fichier_absent(nom);
     return nullptr;

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "Banc.h"
@@ -174,4 +175,34 @@ TEST_F(FormatEcran, QuickCopyAndFillClipAsSdlDoes) {
   SDL_FreeSurface(src);
   SDL_FreeSurface(a);
   SDL_FreeSurface(b);
+}
+
+// The direct PNG reader stands in for SDL_image followed by the conversion:
+// every demo picture must come out the same surface, byte for byte, and a
+// damaged file must go back to SDL_image with nothing held.
+TEST_F(FormatEcran, DirectPngReaderGivesWhatSdlImageAndTheConversionGive) {
+  int vus = 0;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(GAME_DATA_DIR)) {
+    if (e.path().extension() != ".png" || vus++ % 3) continue;
+    const std::string nom = e.path().string();
+    SDL_Surface* a = png_au_format_ecran(nom.c_str());
+    SDL_Surface* b = au_format_ecran(IMG_Load(nom.c_str()));
+    ASSERT_NE(a, nullptr) << nom;
+    ASSERT_NE(b, nullptr) << nom;
+    const SDL_PixelFormat *fa = a->format, *fb = b->format;
+    const Uint32 drapeaux = SDL_SRCALPHA | SDL_SRCCOLORKEY | SDL_RLEACCELOK;
+    EXPECT_TRUE(a->w == b->w && a->h == b->h && fa->BitsPerPixel == fb->BitsPerPixel && fa->Rmask == fb->Rmask &&
+                fa->Gmask == fb->Gmask && fa->Bmask == fb->Bmask && fa->Amask == fb->Amask &&
+                fa->alpha == fb->alpha && (a->flags & drapeaux) == (b->flags & drapeaux))
+        << nom;
+    EXPECT_TRUE(memes_pixels(a, b)) << nom;
+    SDL_FreeSurface(a);
+    SDL_FreeSurface(b);
+  }
+  EXPECT_GT(vus, 300);
+  ecrire_png("coupe.png", 40, 30, 0x80402010);
+  const std::filesystem::path coupe = dossier_ / "coupe.png";
+  std::filesystem::resize_file(coupe, std::filesystem::file_size(coupe) / 2);
+  EXPECT_EQ(png_au_format_ecran(coupe.string().c_str()), nullptr);
+  EXPECT_EQ(png_au_format_ecran((dossier_ / "absent.png").string().c_str()), nullptr);
 }
