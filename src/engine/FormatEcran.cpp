@@ -172,51 +172,45 @@ bool copie_simple(const SDL_Surface* src, const SDL_Surface* dst) {
          a->Amask == b->Amask;
 }
 
+// SDL_UpperBlit's clipping, one axis at a time: s and l the source's start
+// and length, d where it lands.
+void rogner_source(int& s, int& l, Sint16& d, int taille) {
+  if (s < 0) {
+    l += s;
+    d = static_cast<Sint16>(d - s);
+    s = 0;
+  }
+  if (taille - s < l) l = taille - s;
+}
+
+void rogner_clip(int& s, int& l, Sint16& d, int debut, int longueur) {
+  const int avant = debut - d;
+  if (avant > 0) {
+    l -= avant;
+    d = static_cast<Sint16>(d + avant);
+    s += avant;
+  }
+  const int apres = d + l - debut - longueur;
+  if (apres > 0) l -= apres;
+}
+
 }  // namespace
 
 int blit_rapide(SDL_Surface* src, SDL_Rect* srcrect, SDL_Surface* dst, SDL_Rect* dstrect) {
   if (!src || !dst || !dstrect || !copie_simple(src, dst)) return SDL_UpperBlit(src, srcrect, dst, dstrect);
-  // The clipping is SDL_UpperBlit's, step for step: callers read dstrect.
-  int sx, sy, w, h;
+  // Callers read dstrect back, as SDL leaves it.
+  int sx = 0, sy = 0, w = src->w, h = src->h;
   if (srcrect) {
     sx = srcrect->x;
     w = srcrect->w;
-    if (sx < 0) {
-      w += sx;
-      dstrect->x = static_cast<Sint16>(dstrect->x - sx);
-      sx = 0;
-    }
-    if (src->w - sx < w) w = src->w - sx;
     sy = srcrect->y;
     h = srcrect->h;
-    if (sy < 0) {
-      h += sy;
-      dstrect->y = static_cast<Sint16>(dstrect->y - sy);
-      sy = 0;
-    }
-    if (src->h - sy < h) h = src->h - sy;
-  } else {
-    sx = sy = 0;
-    w = src->w;
-    h = src->h;
+    rogner_source(sx, w, dstrect->x, src->w);
+    rogner_source(sy, h, dstrect->y, src->h);
   }
   const SDL_Rect& c = dst->clip_rect;
-  int d = c.x - dstrect->x;
-  if (d > 0) {
-    w -= d;
-    dstrect->x = static_cast<Sint16>(dstrect->x + d);
-    sx += d;
-  }
-  d = dstrect->x + w - c.x - c.w;
-  if (d > 0) w -= d;
-  d = c.y - dstrect->y;
-  if (d > 0) {
-    h -= d;
-    dstrect->y = static_cast<Sint16>(dstrect->y + d);
-    sy += d;
-  }
-  d = dstrect->y + h - c.y - c.h;
-  if (d > 0) h -= d;
+  rogner_clip(sx, w, dstrect->x, c.x, c.w);
+  rogner_clip(sy, h, dstrect->y, c.y, c.h);
   if (w <= 0 || h <= 0) {
     dstrect->w = dstrect->h = 0;
     return 0;
