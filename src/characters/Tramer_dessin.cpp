@@ -198,7 +198,7 @@ struct Piece {
 Piece piece_tournee(SDL_Surface* s, double rotation, double theta, int x, int y, int W, int H) {
   Piece p;
   if (!s) return p;
-  p.tourne = tourner(s, rotation, 1.0);
+  p.tourne = tourner_garde(s, rotation, 1.0);
   if (!p.tourne) return p;
   const SDL_Rect e = general::pos_epaule[index_sexe()];
   const double c = std::cos(theta), s_ = std::sin(theta);
@@ -214,7 +214,6 @@ Piece piece_tournee(SDL_Surface* s, double rotation, double theta, int x, int y,
 void poser_piece(Piece& p) {
   if (!p.tourne) return;
   poser(p.tourne, p.x, p.y);
-  SDL_FreeSurface(p.tourne);
   p.tourne = nullptr;
 }
 

@@ -647,13 +647,12 @@ void Vehicule::placer_tourelle(SDL_Rect p, bool hero) {
     }
     const double a = angle_vers(S, Q);
     if (hero) dessiner(viseur, Q.x, Q.y);
-    SDL_Surface* R = tourner(Tourelle, a, 1.0);
+    SDL_Surface* R = tourner_garde(Tourelle, a, 1.0);
     if (!R) continue;
     const double c = std::cos(a * PI / 180.0), s = std::sin(a * PI / 180.0);
     const int dx = Tourelle->w / 2 - decalage_tourelle.x, dy = decalage_tourelle.y - Tourelle->h / 2;
     const int Dx = S.x - R->w / 2, Dy = S.y - R->h / 2;
     dessiner(R, static_cast<int>(c * dx - s * dy + Dx), static_cast<int>(Dy - (c * dy + s * dx)));
-    SDL_FreeSurface(R);
   }
 }
 

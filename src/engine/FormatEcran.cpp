@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <list>
+#include <unordered_map>
 
 namespace {
 
@@ -156,6 +158,76 @@ SDL_Surface* tourner(SDL_Surface* s, double angle, double zoom) {
   // source has no key, which would hide an opaque picture's black.
   if (r && opaque && !(s->flags & SDL_SRCCOLORKEY)) SDL_SetColorKey(r, 0, 0);
   return r;
+}
+
+namespace {
+
+// Least recently used first out; a few hundred turned copies of arms and
+// guns are a few megabytes.
+class Tournees {
+ public:
+  Tournees() = default;
+  Tournees(const Tournees&) = delete;
+  Tournees& operator=(const Tournees&) = delete;
+  ~Tournees() {
+    for (Entree& e : ordre_) {
+      SDL_FreeSurface(e.copie);
+      SDL_FreeSurface(e.cle.s);
+    }
+  }
+
+  SDL_Surface* donner(SDL_Surface* s, double angle, double zoom) {
+    const Cle cle{s, angle, zoom};
+    auto i = index_.find(cle);
+    if (i != index_.end()) {
+      ordre_.splice(ordre_.begin(), ordre_, i->second);
+      return i->second->copie;
+    }
+    SDL_Surface* copie = tourner(s, angle, zoom);
+    if (!copie) return nullptr;
+    // Drawn many times from now on: worth SDL's run encoding, as loaded
+    // pictures with alpha get it.
+    if (copie->format->Amask) SDL_SetAlpha(copie, SDL_SRCALPHA | SDL_RLEACCEL, copie->format->alpha);
+    ++s->refcount;
+    ordre_.push_front({cle, copie});
+    index_[cle] = ordre_.begin();
+    while (ordre_.size() > CAPACITE) {
+      Entree& e = ordre_.back();
+      index_.erase(e.cle);
+      SDL_FreeSurface(e.copie);
+      SDL_FreeSurface(e.cle.s);
+      ordre_.pop_back();
+    }
+    return copie;
+  }
+
+ private:
+  static constexpr size_t CAPACITE = 512;
+  struct Cle {
+    SDL_Surface* s;
+    double angle, zoom;
+    bool operator==(const Cle& o) const { return s == o.s && angle == o.angle && zoom == o.zoom; }
+  };
+  struct Hachage {
+    size_t operator()(const Cle& c) const {
+      const size_t h = std::hash<const void*>()(c.s);
+      return h ^ (std::hash<double>()(c.angle) * 31u) ^ (std::hash<double>()(c.zoom) * 131u);
+    }
+  };
+  struct Entree {
+    Cle cle;
+    SDL_Surface* copie;
+  };
+  std::list<Entree> ordre_;
+  std::unordered_map<Cle, std::list<Entree>::iterator, Hachage> index_;
+};
+
+}  // namespace
+
+SDL_Surface* tourner_garde(SDL_Surface* s, double angle, double zoom) {
+  if (!s) return nullptr;
+  static Tournees tournees;
+  return tournees.donner(s, angle, zoom);
 }
 
 namespace {

@@ -18,6 +18,14 @@ SDL_Surface* miroir_au_format(SDL_Surface* s);
 // see-through.
 SDL_Surface* tourner(SDL_Surface* s, double angle, double zoom);
 
+// The same turned copy, kept: arms, guns and turrets are drawn at the same
+// angle frame after frame, so each angle is turned once. The copy belongs
+// to the keeper (never freed by the caller) and stays valid until several
+// hundred other copies have been turned. The keeper holds a reference to s,
+// so a picture freed meanwhile is never mistaken for a new one at its
+// address.
+SDL_Surface* tourner_garde(SDL_Surface* s, double angle, double zoom);
+
 // SDL_UpperBlit, with the same clipping and the same rectangle written
 // back. A straight copy between two surfaces of one format moves whole rows
 // with memcpy: SDL's own copy loop writes 8 bytes at a time past the cache,

@@ -206,3 +206,48 @@ TEST_F(FormatEcran, DirectPngReaderGivesWhatSdlImageAndTheConversionGive) {
   EXPECT_EQ(png_au_format_ecran(coupe.string().c_str()), nullptr);
   EXPECT_EQ(png_au_format_ecran((dossier_ / "absent.png").string().c_str()), nullptr);
 }
+
+// Arms and turrets are drawn from kept turned copies: a kept copy must draw
+// exactly what a fresh turn draws, and a picture freed by its owner must
+// never lend its copies to a new picture, even one at the same address.
+TEST_F(FormatEcran, KeptTurnsDrawAsFreshOnesAndFollowTheirPicture) {
+  // Made in the screen's format in one allocation, so that a picture made
+  // just after another is freed takes its place in memory.
+  auto carre = [](Uint8 r, Uint8 g, Uint8 b) {
+    SDL_Surface* s = surface_ecran(24, 10);
+    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, r, g, b));
+    return s;
+  };
+  SDL_Surface* rouge = carre(255, 0, 0);
+  SDL_Surface* garde = tourner_garde(rouge, 33.0, 1.0);
+  ASSERT_NE(garde, nullptr);
+  EXPECT_EQ(tourner_garde(rouge, 33.0, 1.0), garde);
+  SDL_Surface* frais = tourner(rouge, 33.0, 1.0);
+  SDL_Surface* a = surface_ecran(40, 40);
+  SDL_Surface* b = surface_ecran(40, 40);
+  SDL_FillRect(a, nullptr, 0x00406080);
+  SDL_FillRect(b, nullptr, 0x00406080);
+  SDL_Rect ra = Rect(2, 3, 0, 0), rb = ra;
+  SDL_BlitSurface(garde, nullptr, a, &ra);
+  SDL_BlitSurface(frais, nullptr, b, &rb);
+  EXPECT_TRUE(memes_pixels(a, b));
+  SDL_FreeSurface(frais);
+
+  // Hundreds of other turns later the copy was turned again, correctly.
+  for (int i = 0; i < 600; ++i) ASSERT_NE(tourner_garde(rouge, i * 0.5, 1.0), nullptr);
+  SDL_Surface* encore = tourner_garde(rouge, 33.0, 1.0);
+  Uint8 r, g, bl;
+  lire_rgb(encore, encore->w / 2, encore->h / 2, r, g, bl);
+  EXPECT_EQ(r, 255);
+
+  SDL_FreeSurface(rouge);
+  for (int i = 0; i < 50; ++i) {
+    SDL_Surface* bleu = carre(0, 0, 255);
+    SDL_Surface* t = tourner_garde(bleu, 33.0, 1.0);
+    lire_rgb(t, t->w / 2, t->h / 2, r, g, bl);
+    ASSERT_EQ(bl, 255) << "a new picture drew an old one's turn";
+    SDL_FreeSurface(bleu);
+  }
+  SDL_FreeSurface(a);
+  SDL_FreeSurface(b);
+}
