@@ -409,7 +409,6 @@ SDL_Surface* png_au_format_ecran(const char* chemin) {
   png_destroy_read_struct(&png, &info, nullptr);
   std::fclose(f);
   std::free(lignes);
-  SDL_Surface* fini = c;
-  if (alpha) SDL_SetAlpha(fini, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
-  return fini;
+  if (alpha) SDL_SetAlpha(c, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
+  return c;
 }

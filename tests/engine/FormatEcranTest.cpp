@@ -219,10 +219,18 @@ TEST_F(FormatEcran, KeptTurnsDrawAsFreshOnesAndFollowTheirPicture) {
     return s;
   };
   SDL_Surface* rouge = carre(255, 0, 0);
-  SDL_Surface* garde = tourner_garde(rouge, 33.0, 1.0);
+  // A picture with half-transparent pixels: kept copies are run-length
+  // encoded, fresh ones were not.
+  SDL_Surface* voile = SDL_CreateRGBSurface(SDL_SWSURFACE, 24, 10, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+  for (int x = 0; x < 24; ++x) {
+    SDL_Rect colonne = Rect(x, 0, 1, 10);
+    SDL_FillRect(voile, &colonne, SDL_MapRGBA(voile->format, 255, 10 * x, 0, static_cast<Uint8>(x * 11)));
+  }
+  voile = au_format_ecran(voile);
+  SDL_Surface* garde = tourner_garde(voile, 33.0, 1.0);
   ASSERT_NE(garde, nullptr);
-  EXPECT_EQ(tourner_garde(rouge, 33.0, 1.0), garde);
-  SDL_Surface* frais = tourner(rouge, 33.0, 1.0);
+  EXPECT_EQ(tourner_garde(voile, 33.0, 1.0), garde);
+  SDL_Surface* frais = tourner(voile, 33.0, 1.0);
   SDL_Surface* a = surface_ecran(40, 40);
   SDL_Surface* b = surface_ecran(40, 40);
   SDL_FillRect(a, nullptr, 0x00406080);
@@ -232,6 +240,7 @@ TEST_F(FormatEcran, KeptTurnsDrawAsFreshOnesAndFollowTheirPicture) {
   SDL_BlitSurface(frais, nullptr, b, &rb);
   EXPECT_TRUE(memes_pixels(a, b));
   SDL_FreeSurface(frais);
+  SDL_FreeSurface(voile);
 
   // Hundreds of other turns later the copy was turned again, correctly.
   for (int i = 0; i < 600; ++i) ASSERT_NE(tourner_garde(rouge, i * 0.5, 1.0), nullptr);
