@@ -1,5 +1,6 @@
 #include "weapons/RocketV.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Constantes.h"
@@ -47,8 +48,7 @@ void RocketV::comportement() {
   ++cycle2;
   position.x = court(position.x + vitesse);
   y -= p_y;
-  // The range is the length flown, whichever way the rocket heads.
-  parcours = static_cast<int16_t>(parcours + static_cast<int>(std::hypot(vitesse, p_y)));
+  parcours = static_cast<int16_t>(std::min(32767, parcours + pas_de_portee(vitesse, p_y)));
 }
 
 int RocketV::p_collision(int16_t premier, bool) {

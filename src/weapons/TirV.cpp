@@ -106,10 +106,7 @@ void TirV::comportement() {
       y += dy;
     }
   }
-  // The range is the path flown, so a shot straight up or down (whose
-  // horizontal step rounds to 0) still runs out.
-  const int pas = static_cast<int>(std::hypot(static_cast<double>(vitesse), p_y));
-  parcours = static_cast<int16_t>(std::min(32767, parcours + pas));
+  parcours = static_cast<int16_t>(std::min(32767, parcours + pas_de_portee(vitesse, p_y)));
 }
 
 void TirV::dessiner_cadre(SDL_Rect r) {

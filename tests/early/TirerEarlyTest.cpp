@@ -184,3 +184,25 @@ TEST_F(TirerEarly, ShotgunBlastTakesTheWeaponsRowFliesAndStrikes) {
   EXPECT_EQ(ami->coups, 0);
   EXPECT_FALSE(b->vivant);
 }
+
+TEST_F(TirerEarly, LimitedAimedBulletRunsOutByItsHorizontalSteps) {
+  // Across 56 a step at 45 degrees and 40 at 60: past half of 960 on the 9th and 13th.
+  const struct {
+    double angle;
+    int pas;
+  } attendus[] = {{45, 9}, {60, 13}};
+  testing::internal::CaptureStdout();
+  for (const auto& e : attendus) {
+    std::unique_ptr<Armes> a(fusil(6, 24));
+    a->Tirer(Rect(100, 8000, 0, 0), false, true, e.angle);
+    TirV* b = trouver<TirV>().at(0);
+    int k = 0;
+    for (; b->vivant && k < 100; ++k) {
+      b->comportement();
+      b->bliting();
+    }
+    EXPECT_EQ(k, e.pas) << e.angle;
+    delete b;
+  }
+  testing::internal::GetCapturedStdout();
+}
