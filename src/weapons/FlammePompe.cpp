@@ -19,6 +19,9 @@ FlammePompe::FlammePompe(SDL_Rect muzzle, int dir, double angle, int rangee)
   int x = muzzle.x - w0 / 2, yy = muzzle.y - h0 / 2;
   yy = static_cast<int>(yy - std::sin(a) * (h0 / 2 - 64));
   x = static_cast<int>(x + std::cos(a) * (w0 / 2 + 18));
+  // A blast that would stand past the world's 16-bit edge would wrap round
+  // to strike the other end of the world: it is spent instead.
+  if (hors_16_bits(x) || hors_16_bits(yy)) vivant = false;
   position.x = court(x);
   position.y = court(yy);
   y = position.y;

@@ -8,6 +8,9 @@ constexpr double PI_ARMES = 3.14159265;
 
 // Truncates toward zero to 16 bits, as every screen step does.
 int16_t court(double v);
+// A world position past 16 bits would wrap round to the other end of the
+// world: a shot that would get there is spent instead.
+bool hors_16_bits(double v);
 // What one move adds to an aimed shot's range: its horizontal step, whichever
 // way it goes. A shot whose horizontal step rounds to nothing (straight up or
 // down) counts its vertical one instead, or it would never run out.

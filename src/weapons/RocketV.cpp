@@ -46,6 +46,11 @@ void RocketV::comportement() {
     cycle2 = 0;
   }
   ++cycle2;
+  // A rocket never wraps round the world: past 16 bits it is spent.
+  if (hors_16_bits(position.x + static_cast<double>(vitesse)) || hors_16_bits(y - p_y)) {
+    vivant = false;
+    return;
+  }
   position.x = court(position.x + vitesse);
   y -= p_y;
   parcours = static_cast<int16_t>(std::min(32767, parcours + pas_de_portee(vitesse, p_y)));

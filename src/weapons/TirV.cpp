@@ -29,8 +29,6 @@ bool rien_devant(const TirV* t, int dx, double dy) {
   }
   return true;
 }
-
-bool hors_16_bits(double v) { return v < INT16_MIN || v > INT16_MAX; }
 }  // namespace
 
 TirV::TirV(SDL_Rect pos, double angle, int dir, int rangee) : TirV(pos, angle, dir, rangee_des_tirs(rangee)) {
