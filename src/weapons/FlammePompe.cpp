@@ -35,6 +35,12 @@ void FlammePompe::bliting() {
   SDL_Rect r = point_zoome(position.x, position.y);
   dessiner_cadre(r);
   if (frame_en_cours < nb_frame) ++frame_en_cours;
+  // The earlier blast strikes only as a bullet does, on its way: once its
+  // frames have played it is simply gone.
+  if constexpr (early) {
+    if (frame_en_cours >= nb_frame) vivant = false;
+    return;
+  }
   if (frame_en_cours < nb_frame || a_frappe) {
     if (a_frappe) vivant = false;
     return;
