@@ -204,13 +204,20 @@ void Armes::tir_vise(SDL_Rect pos, double angle, bool instantane, bool illimite)
       b->position.x = court(b->position.x + k * sens * vx);
       b->y -= k * sens * vy;
     };
-    // Without a whole step it would never get anywhere.
-    for (int s = 0; vx != 0 || vy != 0;) {
+    // Without a whole step it would never get anywhere. At the world's 16-bit
+    // edge it stops where it is: the next step would wrap it round to the
+    // other end, and its first flight step there spends it.
+    bool recule = vx != 0 || vy != 0;
+    for (int s = 0; recule;) {
+      if (hors_16_bits(b->position.x + static_cast<double>(sens * vx)) || hors_16_bits(b->y - sens * vy)) {
+        recule = false;
+        break;
+      }
       s += std::abs(vx) + std::abs(vy);
       pas(1);
       if (s > 9999 || b->p_collision(0, false) == P_COLLISION) break;
     }
-    if (vx != 0 || vy != 0) pas(-1);
+    if (recule) pas(-1);
   }
   retenir(new FlammeV(pos, angle, direction, balle_en_cours));
   jouer_tir(b, instantane);

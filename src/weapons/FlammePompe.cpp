@@ -19,6 +19,9 @@ FlammePompe::FlammePompe(SDL_Rect muzzle, int dir, double angle, int rangee)
   int x = muzzle.x - w0 / 2, yy = muzzle.y - h0 / 2;
   yy = static_cast<int>(yy - std::sin(a) * (h0 / 2 - 64));
   x = static_cast<int>(x + std::cos(a) * (w0 / 2 + 18));
+  // A blast that would stand past the world's 16-bit edge would wrap round
+  // to strike the other end of the world: it is spent instead.
+  if (hors_16_bits(x) || hors_16_bits(yy)) vivant = false;
   position.x = court(x);
   position.y = court(yy);
   y = position.y;
@@ -32,6 +35,12 @@ void FlammePompe::bliting() {
   SDL_Rect r = point_zoome(position.x, position.y);
   dessiner_cadre(r);
   if (frame_en_cours < nb_frame) ++frame_en_cours;
+  // The earlier blast strikes only as a bullet does, on its way: once its
+  // frames have played it is simply gone.
+  if constexpr (early) {
+    if (frame_en_cours >= nb_frame) vivant = false;
+    return;
+  }
   if (frame_en_cours < nb_frame || a_frappe) {
     if (a_frappe) vivant = false;
     return;

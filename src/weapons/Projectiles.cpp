@@ -1,6 +1,8 @@
 #include "weapons/Projectiles.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <cstdio>
 
 #include "engine/Constantes.h"
@@ -12,6 +14,10 @@ int16_t court(double v) {
   if (!(v > -2147483648.0 && v < 2147483647.0)) v = v > 0 ? 2147483647.0 : -2147483648.0;
   return static_cast<int16_t>(static_cast<int32_t>(v));
 }
+
+bool hors_16_bits(double v) { return !(v >= INT16_MIN && v <= INT16_MAX); }
+
+int pas_de_portee(int vx, double p_y) { return vx != 0 ? std::abs(vx) : static_cast<int>(std::fabs(p_y)); }
 
 SDL_Rect point_zoome(int x, int y) {
   const double z = general::zoom;

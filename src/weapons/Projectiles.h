@@ -8,6 +8,13 @@ constexpr double PI_ARMES = 3.14159265;
 
 // Truncates toward zero to 16 bits, as every screen step does.
 int16_t court(double v);
+// A world position past 16 bits would wrap round to the other end of the
+// world: a shot that would get there is spent instead.
+bool hors_16_bits(double v);
+// What one move adds to an aimed shot's range: its horizontal step, whichever
+// way it goes. A shot whose horizontal step rounds to nothing (straight up or
+// down) counts its vertical one instead, or it would never run out.
+int pas_de_portee(int vx, double p_y);
 // The world-to-screen point of the zoomed view (the plain one at zoom 1).
 SDL_Rect point_zoome(int x, int y);
 // A timer running from now.

@@ -1,5 +1,6 @@
 #include "weapons/RocketV.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Constantes.h"
@@ -45,10 +46,14 @@ void RocketV::comportement() {
     cycle2 = 0;
   }
   ++cycle2;
+  // A rocket never wraps round the world: past 16 bits it is spent.
+  if (hors_16_bits(position.x + static_cast<double>(vitesse)) || hors_16_bits(y - p_y)) {
+    vivant = false;
+    return;
+  }
   position.x = court(position.x + vitesse);
   y -= p_y;
-  // The range is the length flown, whichever way the rocket heads.
-  parcours = static_cast<int16_t>(parcours + static_cast<int>(std::hypot(vitesse, p_y)));
+  parcours = static_cast<int16_t>(std::min(32767, parcours + pas_de_portee(vitesse, p_y)));
 }
 
 int RocketV::p_collision(int16_t premier, bool) {

@@ -29,8 +29,6 @@ bool rien_devant(const TirV* t, int dx, double dy) {
   }
   return true;
 }
-
-bool hors_16_bits(double v) { return v < INT16_MIN || v > INT16_MAX; }
 }  // namespace
 
 TirV::TirV(SDL_Rect pos, double angle, int dir, int rangee) : TirV(pos, angle, dir, rangee_des_tirs(rangee)) {
@@ -106,10 +104,7 @@ void TirV::comportement() {
       y += dy;
     }
   }
-  // The range is the path flown, so a shot straight up or down (whose
-  // horizontal step rounds to 0) still runs out.
-  const int pas = static_cast<int>(std::hypot(static_cast<double>(vitesse), p_y));
-  parcours = static_cast<int16_t>(std::min(32767, parcours + pas));
+  parcours = static_cast<int16_t>(std::min(32767, parcours + pas_de_portee(vitesse, p_y)));
 }
 
 void TirV::dessiner_cadre(SDL_Rect r) {

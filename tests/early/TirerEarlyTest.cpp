@@ -184,3 +184,44 @@ TEST_F(TirerEarly, ShotgunBlastTakesTheWeaponsRowFliesAndStrikes) {
   EXPECT_EQ(ami->coups, 0);
   EXPECT_FALSE(b->vivant);
 }
+
+TEST_F(TirerEarly, ShotgunBlastIsGoneAfterItsLastFrameWithoutStrikingWhatItCovers) {
+  std::unique_ptr<FusilaPompe> p(new FusilaPompe("QD-SG", FUSILS, 25, 80, 333, 6, 24, 2500, false, 0));
+  p->set_camp(ALLIE);
+  // Over the whole flight, but not solid: a bullet's probe passes it by.
+  Cible* decor = cible(900, 400, 600, 300, ENNEMI);
+  decor->physique = false;
+  p->Tirer(Rect(1000, 500, 0, 0), false, true, 0);
+  FlammePompe* b = trouver<FlammePompe>().at(0);
+  ASSERT_GT(b->nb_frame, 1);
+  int images = 0;
+  for (; b->vivant && images < 10; ++images) {
+    b->comportement();
+    if (b->vivant) b->bliting();
+  }
+  EXPECT_EQ(images, b->nb_frame);
+  EXPECT_EQ(b->position.x, 1000 + images * 80) << "it flew all the way";
+  EXPECT_EQ(decor->coups, 0);
+}
+
+TEST_F(TirerEarly, LimitedAimedBulletRunsOutByItsHorizontalSteps) {
+  // Across 56 a step at 45 degrees and 40 at 60: past half of 960 on the 9th and 13th.
+  const struct {
+    double angle;
+    int pas;
+  } attendus[] = {{45, 9}, {60, 13}};
+  testing::internal::CaptureStdout();
+  for (const auto& e : attendus) {
+    std::unique_ptr<Armes> a(fusil(6, 24));
+    a->Tirer(Rect(100, 8000, 0, 0), false, true, e.angle);
+    TirV* b = trouver<TirV>().at(0);
+    int k = 0;
+    for (; b->vivant && k < 100; ++k) {
+      b->comportement();
+      b->bliting();
+    }
+    EXPECT_EQ(k, e.pas) << e.angle;
+    delete b;
+  }
+  testing::internal::GetCapturedStdout();
+}

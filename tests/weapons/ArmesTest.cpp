@@ -1,7 +1,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <vector>
+
 #include "Armurerie.h"
+#include "engine/BoucleMonde.h"
 #include "weapons/Armes.h"
 #include "weapons/Flamme.h"
 #include "weapons/FlammeV.h"
@@ -216,4 +219,46 @@ TEST_F(Arme, CopiesKeepTheKindAndWhatEachKindKeeps) {
   EXPECT_EQ(static_cast<Katana*>(ck.get())->katana, static_cast<Katana*>(lame.get())->katana);
 
   EXPECT_EQ(Reproduire_Arme(nullptr), nullptr);
+}
+
+TEST_F(Arme, NoShotWrapsRoundTheWorld) {
+  // Every kind of shot, fired toward the nearer 16-bit edge of the world: past
+  // it a wrapped shot would come back in at the other end. A row per side.
+  for (int16_t sens : {DROITE, GAUCHE}) {
+    const int y = sens == DROITE ? 200 : 3000, x = sens == DROITE ? 32000 : -32000;
+    const int bord = sens == DROITE ? -32768 : 32467;  // the far end, where a wrapped blast would stand
+    Cible* loin = cible(sens == DROITE ? -32000 : 31600, y - 200, 400, 400, ENNEMI);
+    Cible* decor = cible(bord, y - 200, 300, 400, ENNEMI);
+    decor->physique = false;  // struck by a blast only
+    const double angle = sens == DROITE ? 0 : 180;
+    struct Coup {
+      Armes* arme;
+      bool viser, instantane;
+    };
+    const std::vector<Coup> coups = {
+        {fusil(), false, false},
+        {fusil(), true, false},
+        {fusil(), true, true},
+        {new Armes("Enfield", FUSILS, 40, 80, 4000, 30, 120, 1500, true, 0, 1), true, false},
+        {new Armes("Enfield", FUSILS, 40, 80, 4000, 30, 120, 1500, true, 0, 1), true, true},
+        {new LanceRoquette("N-Dead-Launcher", FUSILS, 90, 80, 500, 20, 80, 5000, false, 0), false, false},
+        {new LanceRoquette("N-Dead-Launcher", FUSILS, 90, 80, 500, 20, 80, 5000, false, 0), true, false},
+        {new FusilaPompe("QD-SG", FUSILS, 25, 80, 333, 6, 24, 2500, false, 0), true, false},
+    };
+    for (const Coup& c : coups) {
+      std::unique_ptr<Armes> a(c.arme);
+      a->set_camp(ALLIE);
+      a->set_direction(sens);
+      // The blast stands ahead of the muzzle: fired from the very edge.
+      const int bouche = a->get_type2() == 1 ? (sens == DROITE ? 32760 : -32760) : x;
+      a->Tirer(Rect(bouche, y, 0, 0), false, c.viser, angle, c.instantane, false);
+      EXPECT_EQ(a->get_charge_actuelle(), a->get_recharge() - 1) << a->get_nom();
+    }
+    for (int k = 0; k < 80; ++k) {
+      Horloge::avancer(10);
+      BlitingMapping();
+    }
+    EXPECT_EQ(loin->coups, 0) << (sens == DROITE ? "fired right" : "fired left");
+    EXPECT_EQ(decor->coups, 0) << (sens == DROITE ? "fired right" : "fired left");
+  }
 }

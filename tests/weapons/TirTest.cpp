@@ -1,6 +1,9 @@
 #include "Armurerie.h"
+#include "weapons/Armes.h"
 #include "weapons/Flamme.h"
 #include "weapons/FlammeV.h"
+#include "weapons/LanceRoquette.h"
+#include "weapons/RocketV.h"
 #include "weapons/Tir.h"
 #include "weapons/TirV.h"
 
@@ -12,6 +15,16 @@ Tir* balle(int x, int y, int16_t dir, int16_t camp) {
   t->camp = camp;
   t->force = 15;
   return t;
+}
+
+// Behaviour and drawing passes run until the shot is spent: how many it flew.
+int pas_de_vol(Mapping* m) {
+  int k = 0;
+  for (; m->vivant && k < 1000; ++k) {
+    m->comportement();
+    m->bliting();
+  }
+  return k;
 }
 }  // namespace
 
@@ -184,4 +197,23 @@ TEST_F(Balle, ShotStraightUpRunsOutAlongItsPath) {
   b->bliting();
   EXPECT_FALSE(b->vivant);
   EXPECT_DOUBLE_EQ(b->y, 4000 - 7 * 80);
+}
+
+TEST_F(Balle, AimedRangeCountsOnlyTheHorizontalSteps) {
+  // 80 px a step split along the aim: 56 across at 45 degrees, 40 at 60; past
+  // 480 for a bullet (half of 960), past 4000 for a rocket.
+  const struct {
+    double angle;
+    int pas;
+  } attendus[] = {{45, 9}, {60, 13}};
+  for (const auto& e : attendus) {
+    std::unique_ptr<Armes> a(new Armes("QD-AR", FUSILS, 20, 80, 333, 6, 24, 1000, false, 0, 0));
+    a->Tirer(Rect(100, 8000, 0, 0), false, true, e.angle, false, false);
+    TirV* b = trouver<TirV>().at(0);
+    EXPECT_EQ(pas_de_vol(b), e.pas) << e.angle;
+    delete b;
+  }
+  std::unique_ptr<LanceRoquette> l(new LanceRoquette("N-Dead-Launcher", FUSILS, 90, 80, 500, 20, 80, 5000, false, 0));
+  l->Tirer(Rect(100, 8000, 0, 0), false, true, 45, false, false);
+  EXPECT_EQ(pas_de_vol(trouver<RocketV>().at(0)), 72);
 }
