@@ -283,6 +283,9 @@ void Vehicule::RetirerPassager(int passager) {
   if (passager < 0 || passager >= nb_passager) return;
   if (Mapping* p = passagers[passager]) {
     p->position = position;
+    // Feet on the vehicle's bottom edge: out of a turret, shorter than a
+    // soldier, he would otherwise stand below the ground for good.
+    p->position.y = static_cast<Sint16>(position.y + TramePrincipale.h - p->TramePrincipale.h);
     IndexMonde::bouge(p);
     p->affichage = true;
   }
