@@ -256,7 +256,8 @@ bool Vehicule::controlj() {
 // ---- Boarding and leaving ----
 
 void Vehicule::interragir(Mapping* O) {
-  if (!O || refuse()) return;
+  // A wreck is never driven again: whoever got in would stay there for good.
+  if (!O || refuse() || !physique) return;
   if (camp == NUL) camp = O->camp;
   if (nb_passager + 1 > nb_passager_possible || O->camp != camp) return;
   if (ES.cycle(500) != 3 && !general::debut_partie) return;
