@@ -132,6 +132,12 @@ struct HUD {
   }
 };
 
+// Keys and buttons pressed before the battle, or during its cut-scene, are forgotten.
+void oublier_touches() {
+  std::memset(Touches, 0, sizeof Touches);
+  std::memset(Souris, 0, sizeof Souris);
+}
+
 // Reinforcements are never fewer than the soldiers standing on the map.
 void relever_renforts() {
   for (int c = 0; c < 2; ++c)
@@ -273,7 +279,8 @@ int JouerMap(int mission, int map) {
   // Nothing of the last battle may be followed or steered any more.
   Tramer::Hero = nullptr;
   Mapping::centre_scrolling = nullptr;
-  std::memset(Touches, 0, sizeof Touches);
+  // A button held as the last map ended would fire here until clicked again.
+  oublier_touches();
   LectureSysteme(mission, map);
 #if !GAME_EARLY
   general::pause = false;
@@ -326,7 +333,7 @@ int JouerMap(int mission, int map) {
   Fichiers::EcritureSure framerate("tests sur le framerate.txt");
   if constexpr (!early) relever_renforts();
   hud.ajouter(new Evenement_meteorologique(general::Meteorologie), 2);
-  std::memset(Touches, 0, sizeof Touches);
+  oublier_touches();
   embarquer_au_depart();
   Creer_Objectifs();
   if (general::sous_marin && hero)

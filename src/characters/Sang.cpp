@@ -15,6 +15,28 @@ std::string chemin_cadre(const char* dossier, short direction, int n) {
   return std::string(dossier ? dossier : "") + (direction == 1 ? "Gauche/" : "Droite/") + std::to_string(n) + ".png";
 }
 
+// The splashes still kept, oldest first.
+Sang* recentes[Sang::NB_MAX_SANG];
+int nb_recentes = 0;
+
+void oublier(Sang* s) {
+  int j = 0;
+  for (int i = 0; i < nb_recentes; ++i)
+    if (recentes[i] != s) recentes[j++] = recentes[i];
+  for (int i = j; i < nb_recentes; ++i) recentes[i] = nullptr;
+  nb_recentes = j;
+}
+
+// The oldest splash goes at the next frame pass, which gives its entry back.
+void retenir_recente(Sang* s) {
+  if (nb_recentes == Sang::NB_MAX_SANG) {
+    Sang* vieille = recentes[0];
+    oublier(vieille);
+    vieille->vivant = false;
+  }
+  recentes[nb_recentes++] = s;
+}
+
 }  // namespace
 
 Sang::Sang(const char* dossier, short dir, Mapping* c, SDL_Rect w, short, double) {
@@ -51,9 +73,13 @@ Sang::Sang(const char* dossier, short dir, Mapping* c, SDL_Rect w, short, double
   physique = false;
   layer = 4;
   where.y = static_cast<Sint16>(where.y - TramePrincipale.h / 2 + 5);
+  retenir_recente(this);
 }
 
-Sang::~Sang() { delete[] image; }
+Sang::~Sang() {
+  oublier(this);
+  delete[] image;
+}
 
 void Sang::crever() {
   for (int i = 0; i < nb_image && i < 2; ++i) image[i] = nullptr;

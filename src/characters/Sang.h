@@ -2,7 +2,7 @@
 // The blood splash of the earlier build: every hit a soldier takes leaves
 // one. It looks up its frames, notes in "sang.txt" which files it tried, and
 // then stays in the world, unseen and inert, until the next battle empties
-// the world.
+// the world or a hundred newer splashes have come after it.
 #include "engine/Mapping.h"
 
 #if GAME_EARLY
@@ -12,6 +12,10 @@ class Sang : public Mapping {
   // The layer and angle are taken and not used: a splash lies in layer 4.
   Sang(const char* dossier, short direction, Mapping* cible, SDL_Rect where, short layer, double angle);
   ~Sang() override;
+
+  // Splashes kept at once: past that, each new one sends the oldest away, so
+  // that a long battle never fills the world table with them.
+  static constexpr int NB_MAX_SANG = 100;
 
   void bliting() override {}
   void blit_only() override {}

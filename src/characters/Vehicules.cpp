@@ -256,7 +256,8 @@ bool Vehicule::controlj() {
 // ---- Boarding and leaving ----
 
 void Vehicule::interragir(Mapping* O) {
-  if (!O || refuse()) return;
+  // A wreck is never driven again: whoever got in would stay there for good.
+  if (!O || refuse() || !physique) return;
   if (camp == NUL) camp = O->camp;
   if (nb_passager + 1 > nb_passager_possible || O->camp != camp) return;
   if (ES.cycle(500) != 3 && !general::debut_partie) return;
@@ -283,6 +284,9 @@ void Vehicule::RetirerPassager(int passager) {
   if (passager < 0 || passager >= nb_passager) return;
   if (Mapping* p = passagers[passager]) {
     p->position = position;
+    // Feet on the vehicle's bottom edge: out of a turret, shorter than a
+    // soldier, he would otherwise stand below the ground for good.
+    p->position.y = static_cast<Sint16>(position.y + TramePrincipale.h - p->TramePrincipale.h);
     IndexMonde::bouge(p);
     p->affichage = true;
   }

@@ -11,6 +11,7 @@
 #include "engine/Barre.h"
 #include "engine/Interface.h"
 #include "engine/OuvrirImage.h"
+#include "weapons/Armes.h"
 
 namespace fs = std::filesystem;
 
@@ -228,6 +229,24 @@ TEST_F(Battle, PointerAimsDirectlyOrByOffsetThroughTheScopeAndTheWheelLastsOneFr
   EXPECT_EQ(decale.y, 90);
   EXPECT_TRUE(roue);
   EXPECT_FALSE(roue_apres);
+}
+
+TEST_F(Battle, AButtonHeldAsTheLastMapEndedFiresNothingInTheNext) {
+  Souris[SDL_BUTTON_LEFT] = true;  // still down when the last map was won
+  bool tenu = true;
+  int plein = -1, charge = -1;
+  quand(en_bataille, [&] {
+    tenu = Souris[SDL_BUTTON_LEFT];
+    plein = Tramer::Hero->ArmePrincipale->get_recharge();
+  });
+  puis([&] {
+    charge = Tramer::Hero->ArmePrincipale->get_charge_actuelle();
+    fermer();
+  }, 100);
+  accrocher();
+  EXPECT_EQ(JouerMap(MISSION, PLAINE), 3);
+  EXPECT_FALSE(tenu);
+  EXPECT_EQ(charge, plein) << "the hero has not fired by himself";
 }
 
 TEST(HeroChoice, MapSettingAndPlayersChoiceNameTheHeroFile) {

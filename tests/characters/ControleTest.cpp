@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "Pilote.h"
+#include "characters/VehiculeTerrestre.h"
 #include "engine/Ascenseur.h"
 #include "weapons/Aura.h"
 #include "weapons/Grenade.h"
@@ -322,6 +323,37 @@ TEST_F(Controle, AIStopsOnATravellingLift) {
   l->etage = true;
   image(t, 0, true);
   EXPECT_EQ(t->position.x, 320);
+}
+
+}  // namespace
+
+namespace {
+
+using Sortie = Pilote;
+
+// A turret is shorter than a soldier: whoever leaves it stands on the
+// ground, not below it, and walks on there.
+TEST_F(Sortie, LeavingAShortVehicleStandsTheSoldierOnTheGround) {
+  Tramer* h = hero(300);
+  general::hero = static_cast<int>(h->element_actuel);
+  Vehicule* tourelle = new VehiculeTerrestre("Vehicules/Terrestres/tourelles/", Rect(280, 0, 0, 0));
+  tourelle->Tas = true;
+  for (int i = 0; i < 40; ++i) tourelle->comportement();  // settles on the ground
+  ASSERT_EQ(tourelle->position.y + tourelle->TramePrincipale.h, 544 - 15);
+  ASSERT_LT(tourelle->TramePrincipale.h, h->TramePrincipale.h);
+  Horloge::avancer(501);
+  tourelle->interragir(h);
+  ASSERT_FALSE(h->affichage);
+  touche(controles::C_INTERRAGIR) = true;
+  Horloge::avancer(501);
+  tourelle->comportement();
+  touche(controles::C_INTERRAGIR) = false;
+  ASSERT_TRUE(h->affichage) << "the use key put him out";
+  EXPECT_EQ(h->position.y, SOL);
+  touche(controles::C_DROITE) = true;
+  for (int i = 0; i < 20; ++i) image(h);
+  EXPECT_EQ(h->position.x, 280 + 20 * 20);
+  EXPECT_EQ(h->position.y, SOL);
 }
 
 }  // namespace

@@ -502,6 +502,14 @@ TEST_F(IA, DriverMakesForTheNearestFreeVehicleAndBoardsItAlongside) {
   Eclaireur* d2 = recrue("Chauffeur2", 1, 2000, 0, 2);
   jouer(d2, 10);
   EXPECT_EQ(d2->comportement_actuel, ATTAQUER_ENNEMI);
+  // Nor a wreck, even alongside: nobody would ever drive it out again.
+  Vehicule* epave = new VehiculeTerrestre(P_char("Vehicules/Terrestres/rider/"), Rect(2000, 0, 0, 0));
+  epave->physique = false;
+  Horloge::avancer(501);
+  jouer(d2, 10);
+  EXPECT_EQ(d2->comportement_actuel, ATTAQUER_ENNEMI);
+  epave->interragir(d2);
+  EXPECT_EQ(epave->nb_passager, 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "Soldats.h"
 #include "battle/JouerMap.h"
 #include "characters/Sang.h"
+#include "engine/BoucleMonde.h"
 #include "engine/OuvrirImage.h"
 #include "weapons/Projectiles.h"
 #include "weapons/TirV.h"
@@ -109,6 +110,28 @@ TEST_F(SangSoldat, FramesAreCountedUpToTheFirstGapAndAFolderWithoutFramesLeavesN
   testing::internal::GetCapturedStderr();
   EXPECT_EQ(lignes("sang.txt"), (std::vector<std::string>{"SansCadres/Gauche/1.png"}));
   EXPECT_EQ(flaques().size(), 1u) << "only the one made by hand";
+}
+
+TEST_F(SangSoldat, ALongBattleOfHitsNeverFillsTheWorldTableWithSplashes) {
+  testing::internal::CaptureStdout();
+  Tramer* t = soldat("Cible", ENNEMI, 1000, 300);
+  proteger_fini();
+  auto frapper = [t] {
+    t->stats.pv_restants = t->stats.pv_max;
+    t->recevoirdegats(10, balle(900, 340, GAUCHE), GAUCHE, 0.0, 1);
+  };
+  for (int k = 0; k < Mapping::NB_OBJETS + 50; ++k) {
+    frapper();
+    if (k % 10 == 9) BlitingMapping();  // frames go by between the hits
+  }
+  const size_t avant = flaques().size();
+  frapper();
+  const size_t apres = flaques().size();
+  TirV* b = balle(900, 340, GAUCHE);
+  testing::internal::GetCapturedStdout();
+  EXPECT_TRUE(b->enregistre()) << "bullets can still be fired";
+  EXPECT_LT(Mapping::dernier_objet, 1000);
+  EXPECT_EQ(apres, avant + 1) << "every hit still leaves its splash";
 }
 
 namespace {

@@ -1,11 +1,14 @@
-// A whole earlier battle on the demo plain: an ally takes the rider at the
+// Whole earlier battles on the demo plain: an ally takes the rider at the
 // start, the hero joins him with the use key, drives it, fires its gun,
-// loses it with the ally inside, and comes back on foot.
+// loses it with the ally inside, and comes back on foot; or leaves it over
+// the turret's wreck and goes on on foot.
+#include <cstdlib>
 #include <cstring>
 
 #include "Bataille.h"
 #include "battle/JouerMap.h"
 #include "characters/Vehicules.h"
+#include "engine/cc.h"
 #include "weapons/Armes.h"
 
 namespace {
@@ -28,12 +31,14 @@ void evenement_bouton(bool bas) {
   SDL_PushEvent(&e);
 }
 
-Vehicule* le_rider() {
+Vehicule* modele(const char* nom) {
   for (int i = 0; i < Vehicule::nb_vehicule; ++i)
-    if (const char* n = Vehicule::Vehicules[i]->Nom.retournertexte(); n && !std::strcmp(n, "Vehicules/Terrestres/rider/"))
+    if (const char* n = Vehicule::Vehicules[i]->Nom.retournertexte(); n && !std::strcmp(n, nom))
       return Vehicule::Vehicules[i];
   return nullptr;
 }
+
+Vehicule* le_rider() { return modele("Vehicules/Terrestres/rider/"); }
 
 }  // namespace
 
@@ -98,5 +103,64 @@ TEST_F(BatailleAncienne, TheHeroBoardsDrivesAndFiresTheRiderThenLeavesItsWreckAn
   EXPECT_EQ(equipage, 1) << "the ally who boarded at the start stays inside";
   EXPECT_EQ(v->position.x, epave_x) << "nobody drives a wreck";
   EXPECT_TRUE(revenu) << "the hero comes back after dying in it";
+  EXPECT_TRUE(fini());
+}
+
+TEST_F(BatailleAncienne, TheHeroLeavingTheRiderOverTheTurretsWreckStaysOnFootAndComesBackAfterDying) {
+  const SDLKey utiliser = static_cast<SDLKey>(controles::C_INTERRAGIR);
+  Vehicule *v = nullptr, *epave = nullptr;
+  Tramer* hero = nullptr;
+  SDLKey vers{};
+  bool dehors = false, au_sol = false, revenu = false;
+  int equipage_epave = -1;
+  Uint32 mort = 0, retour = 0;
+  quand(en_bataille, [&] {
+    v = le_rider();
+    epave = modele("Vehicules/Terrestres/tourelles/");
+    hero = Tramer::Hero;
+    if (!v || !epave) fermer();
+  });
+  // The turret's protection ends five seconds after the map was read; nobody was ever aboard.
+  quand([&] { return Horloge::ticks() > 5300; }, [&] {
+    epave->recevoirdegats(1000, nullptr, 0, 0.0, 0);
+    evenement_touche(utiliser, true);
+  });
+  quand([&] {
+    if (Mapping::centre_scrolling == v) return true;
+    hero->position.x = static_cast<Sint16>(v->position.x + 60);
+    hero->position.y = v->position.y;
+    return false;
+  }, [&] {
+    evenement_touche(utiliser, false);
+    vers = static_cast<SDLKey>(v->position.x > epave->position.x ? controles::C_GAUCHE : controles::C_DROITE);
+    evenement_touche(vers, true);
+  });
+  // The player stops over the wreck and holds the use key for about 0.3 s.
+  quand([&] { return std::abs(v->position.x - epave->position.x) < 100; }, [&] { evenement_touche(vers, false); });
+  puis([&] { evenement_touche(utiliser, true); }, 60);
+  puis([&] { evenement_touche(utiliser, false); }, 30);
+  puis([&] {
+    dehors = hero->affichage && Mapping::centre_scrolling == hero;
+    equipage_epave = epave->nb_passager;
+    au_sol = hero->position.y + hero->TramePrincipale.h == 544 - 15;
+    // Shot down by an enemy soldier, past his protection.
+    Horloge::avancer(2100);
+    hero->recevoirdegats(10000, nullptr, 0, 0.0, 0);
+    mort = Horloge::ticks();
+  }, 30);
+  quand([&] { return hero->vivant; }, [&] {
+    retour = Horloge::ticks() - mort;
+    for (int i = 0; i < cc::nb_cc; ++i)
+      if (cc::CCs[i]->camp == ALLIE && cc::CCs[i]->position.x == hero->position.x) revenu = hero->affichage;
+    fermer();
+  });
+  accrocher();
+  EXPECT_EQ(JouerMap(0, 0), 3);
+  ASSERT_NE(epave, nullptr) << "the demo plain holds a turret";
+  EXPECT_TRUE(dehors) << "the use key put him out";
+  EXPECT_EQ(equipage_epave, 0) << "a wreck takes nobody aboard";
+  EXPECT_TRUE(au_sol);
+  EXPECT_TRUE(revenu) << "he comes back at the allied flag";
+  EXPECT_LT(retour, 5500u);
   EXPECT_TRUE(fini());
 }
