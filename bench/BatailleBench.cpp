@@ -67,8 +67,14 @@ bool demarrer() {
   pret = 0;
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
-  char modele[] = "/tmp/bataille-bench-XXXXXX";
+  static char modele[] = "/tmp/bataille-bench-XXXXXX";
   if (!::mkdtemp(modele)) return false;
+  // The copy goes when the process ends, as every run makes its own.
+  std::atexit([] {
+    std::error_code ec;
+    fs::current_path("/", ec);
+    fs::remove_all(modele, ec);
+  });
   fs::copy(GAME_DATA_DIR, modele, fs::copy_options::recursive);
   // No save slots from a hand-played game, and no cut-scene waiting for a key.
   for (const auto& e : fs::directory_iterator(modele))
