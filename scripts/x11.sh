@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Plays the scripted whole-game tests in a real X window: Xvfb and SDL's x11
-# driver instead of the dummy one. Both programs take part: `game` through the
-# fixture PartieComplete, `game_early` (the test programs under tests/early,
-# built as test_early) through PartieAncienne. Either program without a run
-# fails the script.
+# driver instead of the dummy one. Both programs take part: `game` through
+# every test whose name holds "PartieComplete", `game_early` (test_early,
+# built from tests/early) through those and its own fixture PartieAncienne.
+# Either program without a run fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-motif='PartieComplete.*:PartieAncienne.*'
+motif='*PartieComplete*:PartieAncienne.*'
 joues_game=0
 joues_early=0
 for t in "$build"/tests/test_*; do
