@@ -182,6 +182,19 @@ struct Dialogue {
 // The last event read goes on acting on the tables until another arrives.
 void reporter(const SDL_Event& e) { suivre_touches(e); }
 
+// One event a frame, but pointer motion, which nothing here reads, does not
+// use up the frame's turn: a hand resting on a moving mouse queued motions
+// ahead of a key's release and held Up or Down for rows more.
+bool lire_evenement() {
+  SDL_Event e;
+  while (SDL_PollEvent(&e))
+    if (e.type != SDL_MOUSEMOTION) {
+      general::event = e;
+      return true;
+    }
+  return false;
+}
+
 }  // namespace
 
 // The early chooser's flag reads any non-zero value as "Oui".
@@ -208,7 +221,7 @@ void proprietemap() {
     SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, 0, 0, 0));
     if (touche(SDLK_RETURN) && d.depart.cycle(500) == 3) partir = true;
     if (general::event.type == SDL_QUIT) general::continuer = false;
-    if (SDL_PollEvent(&general::event) && general::event.type == SDL_KEYDOWN) d.saisir(general::event.key.keysym);
+    if (lire_evenement() && general::event.type == SDL_KEYDOWN) d.saisir(general::event.key.keysym);
     reporter(general::event);
     d.naviguer();
     d.dessiner();

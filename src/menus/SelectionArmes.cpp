@@ -51,24 +51,17 @@ Issue choisir(SDL_Surface* Start, const char* titre, const char* const* items, i
   return r;
 }
 
-// A list screen: what it lists and where its choice goes.
+// A list screen: what it lists and where its choice goes. Each list writes
+// its own choice and no other: the battle puts the rifle in the hero's hand
+// and keeps the light weapon as the sidearm, whichever list was seen last.
 struct Liste {
   Armes** armes;
   int taille;
   const char* const* fiches;
-  void (*ranger)(int choix);
+  int* choisi;
+  int decalage;  // light weapons are known by their place among all firearms, from 8 on
   void (*parent)(SDL_Surface*);
 };
-
-// The two main families share the hand: the weapon picked last is held when
-// the battle starts, and the other family's pick waits as the sidearm that
-// Left swaps in, as the battle itself keeps them (held, then the other one).
-// Light weapons are known by their place among all firearms, from 8 on.
-void prendre_en_main(int arme) {
-  const bool pistolet = arme >= 8;
-  if ((general::fusil_choisi >= 8) != pistolet) general::pistolet_choisi = general::fusil_choisi;
-  general::fusil_choisi = arme;
-}
 
 void Selectionner_Liste(SDL_Surface* Start, const Liste& l) {
   int n = zone_dispo(l.armes, l.taille);
@@ -103,7 +96,7 @@ void Selectionner_Liste(SDL_Surface* Start, const Liste& l) {
   }
   // Escape keeps the highlighted entry as Return does; with nothing unlocked
   // the highlight never left the first entry.
-  l.ranger(choix);
+  *l.choisi = choix + l.decalage;
   ecrits.clear();
   liberer(fiche);
   liberer(navigation1);
@@ -163,27 +156,27 @@ void Selectionner_Armes_Secondaires(SDL_Surface* Start) {
 }
 
 void Selectionner_Fusils(SDL_Surface* Start) {
-  Selectionner_Liste(Start, {Fusils, 8, general::FichesFusils, prendre_en_main,
+  Selectionner_Liste(Start, {Fusils, 8, general::FichesFusils, &general::fusil_choisi, 0,
                              Selectionner_Armes_Principales});
 }
 
 void Selectionner_Pistolets(SDL_Surface* Start) {
-  Selectionner_Liste(Start, {Pistolets, 4, general::FichesPistolets, [](int c) { prendre_en_main(c + 8); },
+  Selectionner_Liste(Start, {Pistolets, 4, general::FichesPistolets, &general::pistolet_choisi, 8,
                              Selectionner_Armes_Principales});
 }
 
 void Selectionner_Melee(SDL_Surface* Start) {
-  Selectionner_Liste(Start, {Melee, 5, general::FichesMelee, [](int c) { general::melee_choisie = c; },
+  Selectionner_Liste(Start, {Melee, 5, general::FichesMelee, &general::melee_choisie, 0,
                              Selectionner_Armes_Secondaires});
 }
 
 void Selectionner_Projectile(SDL_Surface* Start) {
-  Selectionner_Liste(Start, {Projectiles, 4, general::FichesProjectiles,
-                             [](int c) { general::projectile_choisi = c; }, Selectionner_Armes_Secondaires});
+  Selectionner_Liste(Start, {Projectiles, 4, general::FichesProjectiles, &general::projectile_choisi, 0,
+                             Selectionner_Armes_Secondaires});
 }
 
 // An aura is the last thing picked: it goes back to the root.
 void Selectionner_Aura(SDL_Surface* Start) {
-  Selectionner_Liste(Start, {Element::Auras, 3, general::FichesAura, [](int c) { general::aura_choisie = c; },
+  Selectionner_Liste(Start, {Element::Auras, 3, general::FichesAura, &general::aura_choisie, 0,
                              Selectionner_Armes});
 }

@@ -103,7 +103,7 @@ TEST_F(Mission, AFinalLineFeedsEmptyEntryIsWonWithoutABattleAndTheMissionEnds) {
   EXPECT_EQ(general::nb_map_accompli, 2);
 }
 
-TEST_F(Mission, TheLightWeaponPickedOnTheWeaponScreensIsInHandAtTheFirstBattle) {
+TEST_F(Mission, TheRifleIsInHandAtTheFirstBattleAndThePickedLightWeaponIsTheSidearm) {
   general::fusil_choisi = 0;
   general::pistolet_choisi = 8;
   std::string en_main, a_cote;
@@ -118,6 +118,6 @@ TEST_F(Mission, TheLightWeaponPickedOnTheWeaponScreensIsInHandAtTheFirstBattle) 
   });
   accrocher();
   EXPECT_EQ(JouerMission(0, 0, nullptr), 3);
-  EXPECT_EQ(en_main, "QD-H");
-  EXPECT_EQ(a_cote, "QD-AR") << "the rifle is the sidearm that Left swaps in";
+  EXPECT_EQ(en_main, "QD-AR") << "visiting the light weapons last does not take the rifle from his hand";
+  EXPECT_EQ(a_cote, "QD-H") << "the light weapon is the sidearm that Left swaps in";
 }

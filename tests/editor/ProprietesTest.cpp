@@ -59,6 +59,44 @@ TEST_F(Proprietes, MapTextsTakePrintableCharactersUpToTheLimitAndNumbersNeverOve
   EXPECT_TRUE(general::continuer);
 }
 
+TEST_F(Proprietes, AShortPressMovesOneRowWhileTheMouseMoves) {
+  // Down pressed and released within a frame or two, behind and before a
+  // stream of pointer motions; then Right on the row it reached.
+  general::effectifs_map[0] = general::effectifs_map[1] = 0;
+  int image = 0;
+  Horloge::crochet_image([&] {
+    ++image;
+    SDL_Event e{};
+    if (image == 20) {
+      e.type = SDL_KEYDOWN;
+      e.key.keysym.sym = SDLK_DOWN;
+      SDL_PushEvent(&e);
+      e.type = SDL_MOUSEMOTION;
+      for (int i = 0; i < 40; ++i) {
+        e.motion.x = static_cast<Uint16>(100 + i);
+        SDL_PushEvent(&e);
+      }
+      e = SDL_Event{};
+      e.type = SDL_KEYUP;
+      e.key.keysym.sym = SDLK_DOWN;
+      SDL_PushEvent(&e);
+    } else if (image == 100) {
+      pousser_touche(SDLK_RIGHT);
+    } else if (image == 140) {
+      e.type = SDL_KEYDOWN;
+      e.key.keysym.sym = SDLK_RETURN;
+      SDL_PushEvent(&e);
+    } else if (image > 2000) {
+      general::continuer = false;
+    }
+  });
+  proprietemap();
+  Horloge::crochet_image(nullptr);
+  EXPECT_EQ(general::effectifs_map[0], 1) << "Right landed on the allies, one row down";
+  EXPECT_EQ(general::effectifs_map[1], 0);
+  EXPECT_TRUE(general::continuer);
+}
+
 TEST_F(Proprietes, CharacterLifeAndWexStayWithinTheirSixteenBits) {
   general::vie_perso = 70000;  // more than the file holds
   general::Wex = 5;

@@ -61,16 +61,19 @@ TEST_F(Loadout, WeaponsUnlockAtTheirThresholdAndNotBefore) {
   EXPECT_EQ(zone_dispo(nullptr, 8), 0);
 }
 
-TEST_F(Loadout, EscapeOnAListStoresItsFirstEntryWhateverWasChosenBefore) {
+TEST_F(Loadout, EscapeOnAListStoresItsFirstEntryAndLeavesTheOtherFamilysChoice) {
   general::wex_actuelle = 10000;
   general::fusil_choisi = 5;
+  general::pistolet_choisi = 10;
   script(touches({SDLK_ESCAPE}) + puis_partir());
   Selectionner_Fusils(nullptr);
   EXPECT_EQ(general::fusil_choisi, 0);
-  general::fusil_choisi = 10;
+  EXPECT_EQ(general::pistolet_choisi, 10);
+  general::fusil_choisi = 3;
   script(touches({SDLK_ESCAPE}) + puis_partir());
   Selectionner_Pistolets(nullptr);
-  EXPECT_EQ(general::fusil_choisi, 8);
+  EXPECT_EQ(general::pistolet_choisi, 8);
+  EXPECT_EQ(general::fusil_choisi, 3) << "a glance at the light weapons leaves the rifle in hand";
   EXPECT_TRUE(general::continuer);
   EXPECT_FALSE(a_sec());
 }
@@ -153,8 +156,8 @@ TEST_F(Loadout, AWholeLoadoutThroughTheTreeThenStartTheMission) {
   Selectionner_Armes(nullptr);
   EXPECT_TRUE(titre);
   EXPECT_TRUE(racine);
-  EXPECT_EQ(general::fusil_choisi, 10) << "the light weapon, picked last, is in hand";
-  EXPECT_EQ(general::pistolet_choisi, 1) << "the rifle waits as the sidearm";
+  EXPECT_EQ(general::fusil_choisi, 1);
+  EXPECT_EQ(general::pistolet_choisi, 10);
   EXPECT_EQ(general::melee_choisie, 4);
   EXPECT_EQ(general::projectile_choisi, 1);
   EXPECT_EQ(general::aura_choisie, 2);

@@ -61,7 +61,8 @@ Etape missions(1, "missions", [] {
     std::string contenu;
     for (size_t i = 0; i < MISSIONS[m].size(); ++i)
       contenu += std::string(i ? "\n" : "") + THEMES[MISSIONS[m][i]].nom + ".map";
-    fichier_texte("Mission" + std::to_string(m + 1) + ".txt", contenu);  // no final line feed
+    // No final line feed: the game counts one more map after it, an empty one.
+    fichier_texte("Mission" + std::to_string(m + 1) + ".txt", contenu);
   }
   dossier("Cinematiques");
   const char* avant[] = {"The squad lands at dawn.", "Enemy posts hold the way ahead.",
