@@ -339,6 +339,33 @@ TEST_F(Dessin, DemoArmsMeetTheBodyInEveryPose) {
     }
 }
 
+// The pistol is turned with the arm about the shoulder: it must sit in the
+// hand, ahead of the body, not over the face.
+TEST_F(Dessin, PistolIsHeldAheadOfTheFace) {
+  Tramer* t = soldat("Tireur", ALLIE, 300, SOL, 2);  // QD-H
+  ASSERT_NE(t, nullptr);
+  t->action = COURIR;
+  t->En_mouvement = false;
+  const SDL_Rect a = general::pos_bras[0][0][GUN];
+  SDL_Surface* v = t->ArmePrincipale->donnerViseur();
+  t->cible = Rect(t->position.x + 1000, t->position.y + a.y + (v ? v->h / 2 : 0), 0, 0);  // level
+  effacer();
+  t->bliting();
+  auto pistolet = [](int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) {
+        Uint8 r, g, b;
+        lire_rgb(general::ecran, x, y, r, g, b);
+        n += r == 60 && g == 60 && b == 70;  // the QD-H's body
+      }
+    return n;
+  };
+  const int x = t->position.x, y = t->position.y;
+  EXPECT_EQ(pistolet(x + 58, y + 16, x + 83, y + 41), 0) << "the head";
+  EXPECT_GT(pistolet(x + 83, y + a.y - 20, x + 140, y + a.y + 20), 20) << "ahead of the shoulder";
+}
+
 TEST_F(Dessin, FiringFromCrouchLastsOneFrame) {
   Tramer* t = ordi(ALLIE);
   t->action = TIRER_DISCRET;

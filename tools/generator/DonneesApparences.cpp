@@ -253,14 +253,17 @@ void partie(SDL_Surface* s, const std::string& nom, const Pose& p, Uint32 c) {
 
 // Aimed arms: a picture turned about its shoulder point, (9, 33) for men
 // and (16, 33) for women, reaching right to the hand; the sleeve covers the
-// upper part. Swing and throw arms are drawn over the whole body frame
-// instead, their hands where the blades and the thrown items are held.
+// upper part. The pistol arm is as wide as the pistols' pictures, so that
+// arm and pistol share one layout, in battle and in the creator's preview.
+// Swing and throw arms are drawn over the whole body frame instead, their
+// hands where the blades and the thrown items are held.
 struct Bras {
   const char* nom;
   int nb;
 };
 constexpr Bras Poses[] = {{"gun", 1}, {"rifle", 1}, {"riflei", 1}, {"hrifle", 1}, {"cc", 2}, {"projectile", 2}};
 
+constexpr int LARGEUR_PISTOLET = 110;  // shared with the pistols' pictures
 constexpr Pt MAIN_VISEE = {60, 33};
 
 // Hands of the swing (0 raised back, 1 forward) and of the throw (0 holding
@@ -287,7 +290,7 @@ SDL_Surface* bras(const std::string& pose, int k, Uint32 c, bool manche, bool fe
     }
     return s;
   }
-  SDL_Surface* s = toile(70, 45);
+  SDL_Surface* s = toile(pose == "gun" ? LARGEUR_PISTOLET : 70, 45);
   const Pt e = {femme ? 16 : 9, 33};
   const Pt main = pose == "hrifle" ? Pt{50, 33} : MAIN_VISEE;
   if (manche) {

@@ -76,18 +76,45 @@ void reliefs(SDL_Surface* s, const Forme& f) {
   if (f.lunette) rect(s, debut + 6 + (fin - debut) / 2 - 4, 1, 3, haut - 2, rgba(120, 200, 255));
 }
 
+// A pistol is drawn in a picture as wide as the soldiers' pistol arm, its
+// grip under the arm's hand: the battle lays the picture from the shoulder
+// and the creator's preview centres it like the arm, so in both it sits in
+// the hand instead of over the face. Rifles rest their stock on the shoulder.
+constexpr int LARGEUR_PISTOLET = 110, HAUTEUR_PISTOLET = 45;  // the pistol arm's picture
+constexpr int MAIN_X = 60, MAIN_Y = 33;                        // its hand
+
+bool pistolet(const Forme& f) { return f.crosse == 0 && !f.tube; }
+
+// Copies a picture into a larger one, see-through pixels included.
+void incruster(SDL_Surface* dans, SDL_Surface* s, int x, int y) {
+  SDL_SetAlpha(s, 0, 255);
+  SDL_Rect d = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+  SDL_BlitSurface(s, nullptr, dans, &d);
+  SDL_FreeSurface(s);
+}
+
+SDL_Surface* dessin_arme(const Forme& f, bool ombre) {
+  SDL_Surface* s = toile(f.longueur, f.hauteur);
+  if (ombre) {
+    silhouette(s, f, rgba(220, 220, 220, 170), rgba(220, 220, 220, 170));
+  } else {
+    silhouette(s, f, f.couleur, rgba(30, 30, 30));
+    reliefs(s, f);
+  }
+  if (!pistolet(f)) return s;
+  SDL_Surface* cadre = toile(LARGEUR_PISTOLET, HAUTEUR_PISTOLET);
+  const int poignee = 2 + 3, dessus_poignee = f.hauteur / 4 + f.hauteur / 3;  // as `silhouette` draws them
+  incruster(cadre, s, MAIN_X - poignee, MAIN_Y - 3 - dessus_poignee);
+  return cadre;
+}
+
 void armes_a_feu() {
   for (const Forme& f : FUSILS) {
     const std::string F = std::string("Armes/") + f.nom + "/";
-    SDL_Surface* s = toile(f.longueur, f.hauteur);
-    silhouette(s, f, f.couleur, rgba(30, 30, 30));
-    reliefs(s, f);
-    sauver(F + f.nom + ".png", s);
+    sauver(F + f.nom + ".png", dessin_arme(f, false));
     // The silhouette is also laid over a weapon on the ground within reach:
     // pale and see-through, so the weapon stays recognisable under it.
-    SDL_Surface* o = toile(f.longueur, f.hauteur);
-    silhouette(o, f, rgba(220, 220, 220, 170), rgba(220, 220, 220, 170));
-    sauver(F + "ombre.png", o);
+    sauver(F + "ombre.png", dessin_arme(f, true));
     if (f.lunette) {
       // Scoped weapons have a sight of their own: a ring with a cross.
       SDL_Surface* v = toile(40, 40);
