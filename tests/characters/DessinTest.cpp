@@ -1,3 +1,7 @@
+#include <SDL_image.h>
+
+#include <string>
+
 #include "Pilote.h"
 #include "weapons/Aura.h"
 #include "weapons/Grenade.h"
@@ -277,6 +281,89 @@ TEST_F(Dessin, FrozenDrawingChangesNoAnimationState) {
   EXPECT_EQ(e->stats.pv_restants, 100);
   t->bliting();
   EXPECT_LT(e->stats.pv_restants, 100);
+}
+
+// Some pixel of a demo picture within r of (x, y) can be seen.
+bool visible_pres(const std::string& nom, int x, int y, int r = 0) {
+  SDL_Surface* s = IMG_Load((std::string(GAME_DATA_DIR) + "/" + nom).c_str());
+  if (!s) return false;
+  bool vu = false;
+  SDL_LockSurface(s);
+  for (int j = y - r; j <= y + r; ++j)
+    for (int i = x - r; i <= x + r; ++i) {
+      if (i < 0 || j < 0 || i >= s->w || j >= s->h) continue;
+      Uint8 R, G, B, A;
+      SDL_GetRGBA(obtenirPixel(s, i, j), s->format, &R, &G, &B, &A);
+      vu = vu || A > 0;
+    }
+  SDL_UnlockSurface(s);
+  SDL_FreeSurface(s);
+  return vu;
+}
+
+// Aimed arms hang from fixed shoulder points of the body frame by sex,
+// posture and weapon, whatever the frame shows (knocked down and jumping
+// soldiers keep the standing ones); swing and throw arms are laid over the
+// whole frame and mirrored with it. Each must meet the body.
+TEST_F(Dessin, DemoArmsMeetTheBodyInEveryPose) {
+  struct Posture {
+    int classe;
+    const char* dossier;
+    int nb;
+  };
+  const Posture poses[] = {{0, "run", 8}, {0, "saut", 3}, {0, "ejecte", 1}, {1, "discret", 5}, {2, "couche", 4}};
+  const char* sexes[2] = {"Hommes/", "Femmes/"};
+  for (int s = 0; s < 2; ++s)
+    for (const char* peau : {"Blanc/", "Noir/"}) {
+      const std::string P = std::string(sexes[s]) + peau;
+      for (const Posture& p : poses)
+        for (int k = 1; k <= p.nb; ++k)
+          for (int genre = 0; genre < 3; ++genre) {
+            const SDL_Rect a = general::pos_bras[s][p.classe][genre];
+            if (a.x == 0 && a.y == 0) continue;  // nobody lies down with a heavy weapon
+            const std::string cadre = P + p.dossier + std::to_string(k) + ".png";
+            EXPECT_TRUE(visible_pres(cadre, a.x, a.y)) << cadre << " weapon kind " << genre;
+          }
+      SDL_Surface* corps = IMG_Load((std::string(GAME_DATA_DIR) + "/" + P + "run5.png").c_str());
+      ASSERT_NE(corps, nullptr);
+      const SDL_Rect e = general::pos_bras[s][0][RIFLE];
+      for (const char* b : {"cc1", "cc2", "projectile1", "projectile2"}) {
+        const std::string bras = P + "Bras/" + b + ".png";
+        SDL_Surface* i = IMG_Load((std::string(GAME_DATA_DIR) + "/" + bras).c_str());
+        ASSERT_NE(i, nullptr) << bras;
+        EXPECT_EQ(i->w, corps->w) << bras;
+        SDL_FreeSurface(i);
+        EXPECT_TRUE(visible_pres(bras, e.x, e.y, 3)) << bras;
+      }
+      SDL_FreeSurface(corps);
+    }
+}
+
+// The pistol is turned with the arm about the shoulder: it must sit in the
+// hand, ahead of the body, not over the face.
+TEST_F(Dessin, PistolIsHeldAheadOfTheFace) {
+  Tramer* t = soldat("Tireur", ALLIE, 300, SOL, 2);  // QD-H
+  ASSERT_NE(t, nullptr);
+  t->action = COURIR;
+  t->En_mouvement = false;
+  const SDL_Rect a = general::pos_bras[0][0][GUN];
+  SDL_Surface* v = t->ArmePrincipale->donnerViseur();
+  t->cible = Rect(t->position.x + 1000, t->position.y + a.y + (v ? v->h / 2 : 0), 0, 0);  // level
+  effacer();
+  t->bliting();
+  auto pistolet = [](int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) {
+        Uint8 r, g, b;
+        lire_rgb(general::ecran, x, y, r, g, b);
+        n += r == 60 && g == 60 && b == 70;  // the QD-H's body
+      }
+    return n;
+  };
+  const int x = t->position.x, y = t->position.y;
+  EXPECT_EQ(pistolet(x + 58, y + 16, x + 83, y + 41), 0) << "the head";
+  EXPECT_GT(pistolet(x + 83, y + a.y - 20, x + 140, y + a.y + 20), 20) << "ahead of the shoulder";
 }
 
 TEST_F(Dessin, FiringFromCrouchLastsOneFrame) {

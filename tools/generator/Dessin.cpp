@@ -203,4 +203,21 @@ void executer_etapes() {
   polices.clear();
 }
 
+void bande(SDL_Surface* s, int x0, int y0, int x1, int y1, int epaisseur, Uint32 c) {
+  const double dx = x1 - x0, dy = y1 - y0, l2 = dx * dx + dy * dy, demi = epaisseur / 2.0;
+  if (l2 == 0) {
+    rect(s, x0 - epaisseur / 2, y0 - epaisseur / 2, epaisseur, epaisseur, c);
+    return;
+  }
+  const double l = std::sqrt(l2);
+  const int m = epaisseur / 2 + 1;
+  for (int y = std::min(y0, y1) - m; y <= std::max(y0, y1) + m; ++y)
+    for (int x = std::min(x0, x1) - m; x <= std::max(x0, x1) + m; ++x) {
+      // Pixel centres: along the limb within its length, across within half its width.
+      const double px = x + 0.5 - (x0 + 0.5), py = y + 0.5 - (y0 + 0.5);
+      const double t = (px * dx + py * dy) / l2, d = std::fabs(px * dy - py * dx) / l;
+      if (t >= 0 && t <= 1 && d <= demi) rect(s, x, y, 1, 1, c);
+    }
+}
+
 }  // namespace Dessin

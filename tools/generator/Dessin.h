@@ -42,4 +42,9 @@ struct Etape {
 };
 void executer_etapes();
 
+// A straight limb from (x0, y0) to (x1, y1), `epaisseur` wide and cut square
+// at both ends: unlike `ligne`, it does not overrun its ends, so a sleeve or a
+// boot drawn over a limb covers just its own stretch.
+void bande(SDL_Surface* s, int x0, int y0, int x1, int y1, int epaisseur, Uint32 c);
+
 }  // namespace Dessin

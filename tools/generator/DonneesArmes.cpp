@@ -1,6 +1,8 @@
 // The weapons' files: each firearm's picture, silhouette, sight and sounds,
 // the shared shot pictures, the rocket, its smoke and its blast, and the
 // blades' swing frames.
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "Dessin.h"
@@ -74,18 +76,45 @@ void reliefs(SDL_Surface* s, const Forme& f) {
   if (f.lunette) rect(s, debut + 6 + (fin - debut) / 2 - 4, 1, 3, haut - 2, rgba(120, 200, 255));
 }
 
+// A pistol is drawn in a picture as wide as the soldiers' pistol arm, its
+// grip under the arm's hand: the battle lays the picture from the shoulder
+// and the creator's preview centres it like the arm, so in both it sits in
+// the hand instead of over the face. Rifles rest their stock on the shoulder.
+constexpr int LARGEUR_PISTOLET = 110, HAUTEUR_PISTOLET = 45;  // the pistol arm's picture
+constexpr int MAIN_X = 60, MAIN_Y = 33;                        // its hand
+
+bool pistolet(const Forme& f) { return f.crosse == 0 && !f.tube; }
+
+// Copies a picture into a larger one, see-through pixels included.
+void incruster(SDL_Surface* dans, SDL_Surface* s, int x, int y) {
+  SDL_SetAlpha(s, 0, 255);
+  SDL_Rect d = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+  SDL_BlitSurface(s, nullptr, dans, &d);
+  SDL_FreeSurface(s);
+}
+
+SDL_Surface* dessin_arme(const Forme& f, bool ombre) {
+  SDL_Surface* s = toile(f.longueur, f.hauteur);
+  if (ombre) {
+    silhouette(s, f, rgba(220, 220, 220, 170), rgba(220, 220, 220, 170));
+  } else {
+    silhouette(s, f, f.couleur, rgba(30, 30, 30));
+    reliefs(s, f);
+  }
+  if (!pistolet(f)) return s;
+  SDL_Surface* cadre = toile(LARGEUR_PISTOLET, HAUTEUR_PISTOLET);
+  const int poignee = 2 + 3, dessus_poignee = f.hauteur / 4 + f.hauteur / 3;  // as `silhouette` draws them
+  incruster(cadre, s, MAIN_X - poignee, MAIN_Y - 3 - dessus_poignee);
+  return cadre;
+}
+
 void armes_a_feu() {
   for (const Forme& f : FUSILS) {
     const std::string F = std::string("Armes/") + f.nom + "/";
-    SDL_Surface* s = toile(f.longueur, f.hauteur);
-    silhouette(s, f, f.couleur, rgba(30, 30, 30));
-    reliefs(s, f);
-    sauver(F + f.nom + ".png", s);
+    sauver(F + f.nom + ".png", dessin_arme(f, false));
     // The silhouette is also laid over a weapon on the ground within reach:
     // pale and see-through, so the weapon stays recognisable under it.
-    SDL_Surface* o = toile(f.longueur, f.hauteur);
-    silhouette(o, f, rgba(220, 220, 220, 170), rgba(220, 220, 220, 170));
-    sauver(F + "ombre.png", o);
+    sauver(F + "ombre.png", dessin_arme(f, true));
     if (f.lunette) {
       // Scoped weapons have a sight of their own: a ring with a cross.
       SDL_Surface* v = toile(40, 40);
@@ -137,35 +166,62 @@ void projectiles() {
   }
 }
 
-// Blades: three swing positions, raised, level and lowered.
+// Blades: three swing positions, raised back, level and lowered. The battle
+// lays each frame at the blade's own offset from the body frame's corner,
+// and the swing arm's hand is at one point of that frame (raised back, then
+// forward): each frame holds its hilt where that hand closes. Facing left,
+// the battle lays the frames 10 px short of a true mirror: the hilt sits
+// 5 px behind the hand and the grip is long, so both facings hold it.
 struct Lame {
   const char* dossier;
   int longueur, epaisseur;
   Uint32 acier;
+  int x[3], y[3];  // the battle's offsets of the three frames
 };
 const Lame LAMES[] = {
-    {"Couteau", 30, 3, rgba(200, 200, 210)}, {"HG-2", 50, 4, rgba(180, 190, 220)},
-    {"HG", 60, 4, rgba(220, 220, 230)},      {"Kaiygh", 70, 5, rgba(160, 40, 40)},
-    {"Azura", 80, 6, rgba(60, 140, 240)},
+    {"Couteau", 30, 3, rgba(200, 200, 210), {-38, 70, 70}, {-20, 13, 13}},
+    {"HG-2", 50, 4, rgba(180, 190, 220), {-42, 78, 77}, {-18, -24, 11}},
+    {"HG", 60, 4, rgba(220, 220, 230), {-34, 66, 76}, {-5, -26, 13}},
+    {"Kaiygh", 70, 5, rgba(160, 40, 40), {-67, 71, 77}, {-44, -64, -15}},
+    {"Azura", 80, 6, rgba(60, 140, 240), {-68, 50, 45}, {-62, -25, -34}},
 };
+// The swing arm's hands in the body frame (see the soldiers' looks).
+constexpr int MAIN_COUP[2][2] = {{58, 24}, {92, 44}};
 
 void lames() {
+  constexpr double PI = 3.14159265358979;
+  // Blade directions tried for each frame, in degrees, screen y down: the
+  // first that keeps the whole blade in the picture wins.
+  const int essais[3][4] = {{240, 210, 180, 180}, {0, 0, 0, 0}, {45, 60, 75, 90}};
   for (const Lame& l : LAMES) {
     const std::string F = std::string("Armes/") + l.dossier + "/";
-    const int T = l.longueur + 20;
-    const int angles[3][2] = {{0, -1}, {1, 0}, {1, 1}};  // direction of the blade from the hilt
+    // The third frame's width is the reach of the blow: kept as it was.
+    const int portee = l.longueur + 20;
     for (int k = 0; k < 3; ++k) {
-      SDL_Surface* s = toile(T, T);
-      const int hx = 6, hy = T / 2;
-      int dx = angles[k][0], dy = angles[k][1];
-      const int n = dx != 0 && dy != 0 ? l.longueur * 7 / 10 : l.longueur;
-      if (dx == 0 && dy == -1) {  // raised: from the bottom up
-        ligne(s, T / 2, T - 8, T / 2, T - 8 - n, l.acier, l.epaisseur);
-        rect(s, T / 2 - 2, T - 8, 5, 8, rgba(90, 50, 20));
-      } else {
-        ligne(s, hx + 8, hy, hx + 8 + dx * n, hy + dy * n, l.acier, l.epaisseur);
-        rect(s, hx, hy - 2, 8, 5, rgba(90, 50, 20));
+      const int* m = MAIN_COUP[k == 0 ? 0 : 1];
+      const int gx = m[0] - 5 - l.x[k], gy = m[1] - l.y[k];  // the hilt
+      double dx = 1, dy = 0;
+      for (int a : essais[k]) {
+        dx = std::cos(a * PI / 180), dy = std::sin(a * PI / 180);
+        const double px = gx + (9 + l.longueur) * dx, py = gy + (9 + l.longueur) * dy;
+        const bool dedans = px >= 1 && py >= 1 && (k != 2 || px <= portee - 2);
+        if (dedans) break;
       }
+      auto pt = [&](double d, int& x, int& y) {
+        x = gx + static_cast<int>(std::lround(d * dx)), y = gy + static_cast<int>(std::lround(d * dy));
+      };
+      int bx, by, px, py, ax, ay, qx, qy, cx, cy;
+      pt(-10, ax, ay);                 // pommel
+      pt(7, cx, cy);                   // guard
+      pt(9, bx, by);                   // blade root
+      pt(9 + l.longueur, px, py);      // tip
+      qx = static_cast<int>(std::lround(5 * -dy)), qy = static_cast<int>(std::lround(5 * dx));
+      const int w = k == 2 ? portee : std::max({ax, px, cx + 5, gx}) + 4;
+      const int h = std::max({ay, py, cy + 5, gy}) + 4;
+      SDL_Surface* s = toile(w, h);
+      bande(s, bx, by, px, py, l.epaisseur, l.acier);
+      bande(s, ax, ay, cx, cy, 5, rgba(90, 50, 20));
+      bande(s, cx - qx, cy - qy, cx + qx, cy + qy, 3, rgba(60, 60, 60));
       sauver(F + std::to_string(k + 1) + ".png", s);
     }
     SDL_Surface* o = toile(l.longueur + 12, 12);
