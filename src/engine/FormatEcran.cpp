@@ -482,7 +482,8 @@ SDL_Surface* lire_png(std::FILE* f) {
   bool bgr = false;
   // A colour key is left to SDL's conversion, as is a palette whose
   // transparency says nothing (libpng would give it an alpha channel).
-  const bool direct = cle < 0 && !(trns && !alpha) && SDL_GetVideoSurface() && disposition_connue(format_ecran(alpha), bgr);
+  const bool direct =
+      cle < 0 && !(trns && !alpha) && SDL_GetVideoSurface() && disposition_connue(format_ecran(alpha), bgr);
   if (direct) {
     // Straight into the screen's format, without SDL_image's picture in
     // between: what we make of every plain RGB or RGBA picture.
@@ -494,8 +495,8 @@ SDL_Surface* lire_png(std::FILE* f) {
     if (!alpha) png_set_filler(png, 0, PNG_FILLER_AFTER);
     png_read_update_info(png, info);
     if (png_get_rowbytes(png, info) != static_cast<size_t>(w) * 4) longjmp(png_jmpbuf(png), 1);
-    s = SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(w), static_cast<int>(h), 32, d->Rmask, d->Gmask,
-                             d->Bmask, d->Amask);
+    s = SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(w), static_cast<int>(h), 32, d->Rmask, d->Gmask, d->Bmask,
+                             d->Amask);
   } else {
     png_read_update_info(png, info);
     s = surface_comme_sdl_image(png, info, cle, couleur, profondeur);

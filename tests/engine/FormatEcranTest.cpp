@@ -202,8 +202,10 @@ void ecrire_variante(const std::string& chemin, int genre, int profondeur, bool 
   png_set_compression_level(png, compression);
   png_set_IHDR(png, info, w, h, profondeur, genre, entrelace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  const int canaux = genre == PNG_COLOR_TYPE_RGB ? 3 : genre == PNG_COLOR_TYPE_RGB_ALPHA ? 4
-                     : genre == PNG_COLOR_TYPE_GRAY_ALPHA ? 2 : 1;
+  const int canaux = genre == PNG_COLOR_TYPE_RGB          ? 3
+                     : genre == PNG_COLOR_TYPE_RGB_ALPHA  ? 4
+                     : genre == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
+                                                          : 1;
   const int nb_couleurs = 1 << std::min(profondeur, 8);
   png_color palette[256];
   png_byte alphas[256];
@@ -330,16 +332,15 @@ TEST_F(FormatEcran, PngReaderGivesWhatSdlImageAndTheConversionGive) {
     int trns;
   };
   const Variante variantes[] = {
-      {PNG_COLOR_TYPE_PALETTE, 1, false, -1}, {PNG_COLOR_TYPE_PALETTE, 2, true, -1},
-      {PNG_COLOR_TYPE_PALETTE, 4, false, 0},  {PNG_COLOR_TYPE_PALETTE, 8, false, -1},
-      {PNG_COLOR_TYPE_PALETTE, 8, true, 0},   {PNG_COLOR_TYPE_PALETTE, 8, false, 1},
-      {PNG_COLOR_TYPE_PALETTE, 8, false, 2},  {PNG_COLOR_TYPE_GRAY, 1, false, -1},
-      {PNG_COLOR_TYPE_GRAY, 4, true, -1},     {PNG_COLOR_TYPE_GRAY, 8, false, -1},
-      {PNG_COLOR_TYPE_GRAY, 16, false, -1},   {PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, -1},
+      {PNG_COLOR_TYPE_PALETTE, 1, false, -1},    {PNG_COLOR_TYPE_PALETTE, 2, true, -1},
+      {PNG_COLOR_TYPE_PALETTE, 4, false, 0},     {PNG_COLOR_TYPE_PALETTE, 8, false, -1},
+      {PNG_COLOR_TYPE_PALETTE, 8, true, 0},      {PNG_COLOR_TYPE_PALETTE, 8, false, 1},
+      {PNG_COLOR_TYPE_PALETTE, 8, false, 2},     {PNG_COLOR_TYPE_GRAY, 1, false, -1},
+      {PNG_COLOR_TYPE_GRAY, 4, true, -1},        {PNG_COLOR_TYPE_GRAY, 8, false, -1},
+      {PNG_COLOR_TYPE_GRAY, 16, false, -1},      {PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, -1},
       {PNG_COLOR_TYPE_GRAY_ALPHA, 16, true, -1}, {PNG_COLOR_TYPE_RGB, 8, true, -1},
-      {PNG_COLOR_TYPE_RGB, 16, false, -1},    {PNG_COLOR_TYPE_RGB, 8, false, 0},
-      {PNG_COLOR_TYPE_RGB_ALPHA, 8, true, -1},
-      {PNG_COLOR_TYPE_RGB_ALPHA, 16, false, -1},
+      {PNG_COLOR_TYPE_RGB, 16, false, -1},       {PNG_COLOR_TYPE_RGB, 8, false, 0},
+      {PNG_COLOR_TYPE_RGB_ALPHA, 8, true, -1},   {PNG_COLOR_TYPE_RGB_ALPHA, 16, false, -1},
   };
   int n = 0;
   for (const Variante& v : variantes) {
