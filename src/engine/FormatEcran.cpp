@@ -486,7 +486,7 @@ SDL_Surface* lire_png(std::FILE* f) {
       cle < 0 && !(trns && !alpha) && SDL_GetVideoSurface() && disposition_connue(format_ecran(alpha), bgr);
   if (direct) {
     // Straight into the screen's format, without SDL_image's picture in
-    // between: what we make of every plain RGB or RGBA picture.
+    // between: every picture the game is made of comes this way.
     const SDL_PixelFormat* d = format_ecran(alpha);
     if (genre == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
     if (genre == PNG_COLOR_TYPE_GRAY) png_set_gray_to_rgb(png);

@@ -38,8 +38,8 @@ int remplir(SDL_Surface* dst, SDL_Rect* r, Uint32 couleur);
 
 // The picture file at `chemin` as au_format_ecran makes it of SDL_image's
 // picture (SDL_image's picture itself without a screen). PNGs are read by
-// libpng with every check on, zlib's included, the plain RGB and RGBA ones
-// straight into the screen's format; SDL_image reads the other formats.
+// libpng with every check on, zlib's included, straight into the screen's
+// format but for those with a colour key; SDL_image reads other formats.
 // Null when the file is missing or damaged: a damaged picture is a missing
 // one, at once.
 SDL_Surface* image_au_format_ecran(const char* chemin);
