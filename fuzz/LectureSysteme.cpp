@@ -5,14 +5,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "Dossier.h"
 #include "battle/Missions.h"
 #include "battle/Sauvegarde.h"
-#include "Dossier.h"
 #include "engine/Constantes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
-  static bool ok = dossier_de_travail("slot");
-  (void)ok;
+  dossier_propre("slot");
   if (taille < 2) return 0;
   // The first two bytes choose the battle about to be played.
   int mission = donnees[0] % (NB_MISSIONS + 2);
@@ -22,8 +21,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
   std::fwrite(donnees + 2, 1, taille - 2, f);
   std::fclose(f);
 
+  // A short slot leaves what it does not hold as it was: as at start-up,
+  // not as the last input left it.
   general::fichier_utilise = 0;
   general::temps_de_jeu = 0;
+  general::nb_hs = general::nb_tue = general::nb_mort = general::wex_actuelle = 0;
+  general::nb_map_accompli = general::nb_map_accompli_mission = general::nb_mission_accompli = 0;
+  general::Choix_perso = 0;
+  general::perso_choisi = general::fusil_choisi = general::projectile_choisi = 0;
+  general::melee_choisie = general::aura_choisie = 0;
+  general::pistolet_choisi = 8;
   LectureSysteme(mission, map);
   bool bon = general::nb_mission_accompli >= 0 && general::nb_mission_accompli <= NB_MISSIONS &&
              general::perso_choisi >= 0 && general::perso_choisi <= 2 && general::fusil_choisi >= 0 &&

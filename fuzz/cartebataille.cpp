@@ -2,9 +2,9 @@
 // builds stays inside its tables and the reader never reads past the data.
 #include <cstdint>
 #include <cstdio>
-#include <string>
-#include <unistd.h>
+#include <cstdlib>
 
+#include "Dossier.h"
 #include "battle/LireMap2.h"
 #include "characters/Tramer.h"
 #include "editor/Objet_de_Reference.h"
@@ -27,20 +27,20 @@ void palette() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t taille) {
-  static const std::string nom = "fuzz_carte_" + std::to_string(::getpid()) + ".map";
+  dossier_propre("carte");
   static bool pret = (palette(), true);
   (void)pret;
-  FILE* f = std::fopen(nom.c_str(), "wb");
-  if (!f) return 0;
+  const char* nom = "carte.map";
+  FILE* f = std::fopen(nom, "wb");
+  if (!f) std::abort();
   std::fwrite(data, 1, taille, f);
   std::fclose(f);
   ReinitialiserMap();
-  general::nom_map = nom.c_str();
-  if (LireMap3(nom.c_str())) LireMap2();
+  general::nom_map = nom;
+  if (LireMap3(nom)) LireMap2();
   if (cc::nb_cc > cc::NB_MAX_CC || Ascenseur::nb_ascenseurs > Ascenseur::NB_MAX_ASCENSEURS ||
       Mapping::dernier_objet > Mapping::NB_OBJETS || Tramer::nb_persos > Tramer::NB_MAX_PERSOS)
     __builtin_trap();
   ReinitialiserMap();
-  std::remove(nom.c_str());
   return 0;
 }

@@ -1,8 +1,6 @@
 // Catalogs come from anywhere: whatever bytes one holds, every line becomes
 // one entry in line order (maps and character files store that number), the
 // tables refuse what they cannot hold, and nothing reads past the data.
-#include <sys/stat.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +11,7 @@
 #include "Apparences.h"
 #include "Dossier.h"
 #include "battle/Catalogues.h"
+#include "battle/Perso.h"
 #include "editor/Objet_de_Reference.h"
 #include "platform/Fichiers.h"
 
@@ -37,14 +36,6 @@ const Lecteur LECTEURS[] = {
     {"Hommes/Hommes.txt", LectureHommes, -1, "", "", false},
 };
 constexpr int NB_LECTEURS = sizeof(LECTEURS) / sizeof(LECTEURS[0]);
-
-bool pret() {
-  dossier_de_travail("catalogue");
-  for (const char* d : {"Vehicules", "Hommes"})
-    if (::mkdir(d, 0700) != 0) std::abort();
-  return true;
-}
-
 
 // The names the file should give, worked out apart from the readers: a NUL
 // ends the file, LF ends a line, a CR just before an LF belongs to the line end.
@@ -88,14 +79,14 @@ std::vector<Objet_de_Reference*> entrees(int type) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
-  static bool ok = pret();
-  (void)ok;
+  // Nothing an earlier input wrote: a character catalog names no file but
+  // its own.
+  dossier_propre("catalogue", {"Vehicules", "Hommes"});
   if (taille < 1) return 0;
   const Lecteur& l = LECTEURS[donnees[0] % NB_LECTEURS];
   // The selector alone stands for a missing catalog.
   const bool absent = taille == 1;
   const std::string texte(reinterpret_cast<const char*>(donnees) + 1, taille - 1);
-  std::remove(l.fichier);
   if (!absent) {
     FILE* f = std::fopen(l.fichier, "wb");
     if (!f) std::abort();
@@ -103,25 +94,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     std::fclose(f);
   }
 
-  const std::vector<std::string> noms =
-      absent && l.absent_vide ? std::vector<std::string>{} : attendus(texte, l);
+  const std::vector<std::string> noms = absent && l.absent_vide ? std::vector<std::string>{} : attendus(texte, l);
   if (l.type < 0) {
     new Element("Aucun", 0);
     l.lire();
     const size_t n = std::min<size_t>(noms.size() + 1, NB_MAX_ELEMENTS);
     verifier(Element::dernier_element[0] == static_cast<int>(n));
-    for (size_t i = 1; i < n; ++i)
-      verifier(texte_de(Element::Elements[0][i]->nom) == "Hommes/" + noms[i - 1]);
+    for (size_t i = 1; i < n; ++i) verifier(texte_de(Element::Elements[0][i]->nom) == "Hommes/" + noms[i - 1]);
     vider_apparences();
   } else {
+    // Each kind holds so many entries and drops the lines past them; allies
+    // and enemies are kinds apart, and a name without a file is an enemy.
+    struct Attendue {
+      std::string nom;
+      int type;
+    };
+    std::vector<Attendue> gardees;
+    long nb[AUCUN + 1] = {};
+    for (const std::string& n : noms) {
+      const int type = l.type != ALLIES ? l.type : LirePerso(n.c_str()).camp_perso ? ENNEMIS : ALLIES;
+      if (nb[type] < Objet_de_Reference::NB_MAX_PAR_TYPE) {
+        ++nb[type];
+        gardees.push_back({n, type});
+      }
+    }
     l.lire();
     const std::vector<Objet_de_Reference*> v = entrees(l.type);
-    verifier(v.size() == std::min<size_t>(noms.size(), Objet_de_Reference::NB_MAX_PAR_TYPE));
-    // Allies and enemies are numbered apart; a name without a file is an enemy.
+    verifier(v.size() == gardees.size());
     long numero[AUCUN + 1] = {};
     for (size_t i = 0; i < v.size(); ++i) {
-      verifier(v[i]->element_actuel == numero[static_cast<int>(v[i]->type)]++);
-      verifier(texte_de(v[i]->Nom) == noms[i]);
+      verifier(static_cast<int>(v[i]->type) == gardees[i].type);
+      verifier(v[i]->element_actuel == numero[gardees[i].type]++);
+      verifier(texte_de(v[i]->Nom) == gardees[i].nom);
     }
     Objet_de_Reference::Vider();
   }

@@ -2,9 +2,9 @@
 // make only whole records and never read past the data.
 #include <cstdint>
 #include <cstdio>
-#include <string>
-#include <unistd.h>
+#include <cstdlib>
 
+#include "Dossier.h"
 #include "battle/FichierMap.h"
 #include "editor/Reference.h"
 #include "engine/Constantes.h"
@@ -31,14 +31,14 @@ void palette() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t taille) {
-  static const std::string nom = "fuzz_map_" + std::to_string(::getpid());
+  dossier_propre("map");
   static bool pret = (palette(), true);
   (void)pret;
-  FILE* f = std::fopen((nom + ".map").c_str(), "wb");
-  if (!f) return 0;
+  FILE* f = std::fopen("carte.map", "wb");
+  if (!f) std::abort();
   std::fwrite(data, 1, taille, f);
   std::fclose(f);
-  general::nom_map = nom.c_str();
+  general::nom_map = "carte";
   LireMap();
   for (long i = 0; i < Reference::derniere_Reference; ++i) {
     Reference* r = Reference::References[i];
@@ -47,6 +47,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t taille) {
   }
   DesallouerMap();
   if (Reference_Perso::nb_allies != 0 || Reference_Perso::nb_ennemis != 0) __builtin_trap();
-  std::remove((nom + ".map").c_str());
   return 0;
 }

@@ -22,8 +22,7 @@ void verifier(bool ok) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
-  static bool ok = dossier_de_travail("mission");
-  (void)ok;
+  dossier_propre("mission");
   if (taille < 2) return 0;
   // The first byte picks the mission (two past the campaign too), the second
   // the map asked for, from -128 on.
@@ -39,7 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
   const int n = LireNbMapMission(mission);
   if (!mission_valide(mission)) {
     verifier(n == 0 && *LireNomMap(mission, map) == 0);
-    std::remove(fichier.c_str());
     return 0;
   }
   // Every line, NUL bytes kept, as far as the name table goes.
@@ -73,6 +71,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
   } else {
     verifier(general::nb_mission_accompli == mission + 1 && general::nb_map_accompli_mission == 0);
   }
-  std::remove(fichier.c_str());
   return 0;
 }

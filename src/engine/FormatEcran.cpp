@@ -323,12 +323,13 @@ int remplir(SDL_Surface* dst, SDL_Rect* r, Uint32 couleur) {
 namespace {
 
 [[noreturn]] void erreur_png(png_structp png, png_const_charp) { longjmp(png_jmpbuf(png), 1); }
-// A damaged picture goes back to SDL_image, which says so its own way.
+// Whatever damage libpng can see is an error below: what it still calls a
+// warning is advice.
 void avertissement_png(png_structp, png_const_charp) {}
 
 // Where the channels of a 32-bit screen format lie, byte by byte in memory:
 // red, green and blue in bytes 0 to 2 (or blue, green, red), alpha or
-// nothing in byte 3. Other layouts are left to SDL_image.
+// nothing in byte 3. Other layouts go through SDL's conversion.
 bool disposition_connue(const SDL_PixelFormat* d, bool& bgr) {
   if (SDL_BYTEORDER != SDL_LIL_ENDIAN || !d || !octet_par_canal(d) || d->BytesPerPixel != 4) return false;
   if (d->Amask && d->Ashift != 24) return false;
@@ -344,17 +345,77 @@ bool disposition_connue(const SDL_PixelFormat* d, bool& bgr) {
   return false;
 }
 
-}  // namespace
-
-SDL_Surface* png_au_format_ecran(const char* chemin) {
-  if (!chemin || !SDL_GetVideoSurface()) return nullptr;
-  std::FILE* f = std::fopen(chemin, "rb");
-  if (!f) return nullptr;
-  png_byte signature[8];
-  if (std::fread(signature, 1, 8, f) != 8 || png_sig_cmp(signature, 0, 8)) {
-    std::fclose(f);
-    return nullptr;
+// What SDL_image makes of a palette's transparency: the index of its only
+// see-through entry when all the others are opaque (a colour key), -1 when
+// every entry is opaque, -2 when it takes an alpha channel.
+int transparence_palette(png_const_bytep alphas, int n) {
+  int t = -1;
+  for (int j = 0; j < n; ++j) {
+    if (alphas[j] == 0 && t < 0)
+      t = j;
+    else if (alphas[j] != 255)
+      return -2;
   }
+  return t;
+}
+
+// The surface SDL_image makes for the picture as libpng now gives it: its
+// depth, masks and palette, its colour key `cle` (-1 for none, else a palette
+// index or, without a palette, the transparent colour of the file, whose
+// samples have `profondeur` bits).
+SDL_Surface* surface_comme_sdl_image(png_structp png, png_infop info, int cle, png_const_color_16p couleur,
+                                     int profondeur) {
+  const int canaux = png_get_channels(png, info);
+  const int genre = png_get_color_type(png, info);
+  Uint32 r = 0, g = 0, b = 0, a = 0;
+  if (genre != PNG_COLOR_TYPE_PALETTE) {
+    if (SDL_BYTEORDER == SDL_LIL_ENDIAN) {
+      r = 0x000000FF;
+      g = 0x0000FF00;
+      b = 0x00FF0000;
+      a = canaux == 4 ? 0xFF000000 : 0;
+    } else {
+      const int d = canaux == 4 ? 0 : 8;
+      r = 0xFF000000 >> d;
+      g = 0x00FF0000 >> d;
+      b = 0x0000FF00 >> d;
+      a = 0x000000FF >> d;
+    }
+  }
+  SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(png_get_image_width(png, info)),
+                                        static_cast<int>(png_get_image_height(png, info)),
+                                        png_get_bit_depth(png, info) * canaux, r, g, b, a);
+  if (!s) return nullptr;
+  if (cle >= 0) {
+    // 16-bit samples keep their high byte: so does the transparent colour
+    // (SDL_image kept its low byte, and hid another colour).
+    const int d = profondeur == 16 ? 8 : 0;
+    const Uint32 c = genre == PNG_COLOR_TYPE_PALETTE
+                         ? static_cast<Uint32>(cle)
+                         : SDL_MapRGB(s->format, static_cast<Uint8>(couleur->red >> d),
+                                      static_cast<Uint8>(couleur->green >> d), static_cast<Uint8>(couleur->blue >> d));
+    SDL_SetColorKey(s, SDL_SRCCOLORKEY, c);
+  }
+  if (SDL_Palette* p = s->format->palette) {
+    png_colorp couleurs = nullptr;
+    int n = 0;
+    if (genre == PNG_COLOR_TYPE_GRAY) {
+      p->ncolors = 256;
+      for (int i = 0; i < 256; ++i) p->colors[i].r = p->colors[i].g = p->colors[i].b = static_cast<Uint8>(i);
+    } else if (png_get_PLTE(png, info, &couleurs, &n) && n > 0) {
+      p->ncolors = std::min(n, p->ncolors);
+      for (int i = 0; i < p->ncolors; ++i) {
+        p->colors[i].r = couleurs[i].red;
+        p->colors[i].g = couleurs[i].green;
+        p->colors[i].b = couleurs[i].blue;
+      }
+    }
+  }
+  return s;
+}
+
+// The PNG of f, whose eight signature bytes are read; closes f.
+SDL_Surface* lire_png(std::FILE* f) {
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, erreur_png, avertissement_png);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!info) {
@@ -364,51 +425,113 @@ SDL_Surface* png_au_format_ecran(const char* chemin) {
   }
   // Whatever libpng's error jump may skip is held in these two and freed
   // on either way out.
-  SDL_Surface* volatile c = nullptr;
+  SDL_Surface* volatile s = nullptr;
   png_bytep* volatile lignes = nullptr;
   if (setjmp(png_jmpbuf(png))) {
     png_destroy_read_struct(&png, &info, nullptr);
     std::fclose(f);
     std::free(lignes);
-    if (c) SDL_FreeSurface(c);
+    if (s) SDL_FreeSurface(s);
     return nullptr;
   }
   png_init_io(png, f);
   png_set_sig_bytes(png, 8);
-#ifdef PNG_IGNORE_ADLER32
-  // Every chunk's own checksum already guards the compressed rows; zlib's
-  // second sum over them was a tenth of a map's loading.
-  png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
-#endif
+  // A damaged picture is refused whole, never shown garbled: zlib's sum
+  // over the rows, every chunk's checksum, and what libpng would let pass
+  // with a warning all stop the reading.
+  png_set_benign_errors(png, 0);
+  png_set_crc_action(png, PNG_CRC_DEFAULT, PNG_CRC_ERROR_QUIT);
+  // Of the optional chunks only the transparency changes what we show;
+  // colour profiles, gamma and texts are skipped (their checksums checked),
+  // as SDL_image ignored them.
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_read_info(png, info);
   png_uint_32 w = 0, h = 0;
-  int profondeur = 0, genre = 0, entrelacement = 0;
-  png_get_IHDR(png, info, &w, &h, &profondeur, &genre, &entrelacement, nullptr, nullptr);
-  // Only the plain 8-bit RGB and RGBA pictures the game is made of; a
-  // palette, grey levels, a transparent colour or interlacing are SDL_image's
-  // (it turns some of them into a colour key, which stays its way).
-  const bool alpha = genre == PNG_COLOR_TYPE_RGB_ALPHA;
+  int profondeur = 0, genre = 0;
+  png_get_IHDR(png, info, &w, &h, &profondeur, &genre, nullptr, nullptr, nullptr);
+  if (w == 0 || h == 0 || w > 16384 || h > 16384) longjmp(png_jmpbuf(png), 1);
+  // SDL_image's own transforms, so that every picture looks as it did.
+  png_set_strip_16(png);
+  png_set_packing(png);
+  png_set_interlace_handling(png);
+  if (genre == PNG_COLOR_TYPE_GRAY) png_set_expand(png);
+  bool alpha = (genre & PNG_COLOR_MASK_ALPHA) != 0;
+  int cle = -1;
+  png_color_16p couleur = nullptr;
+  const bool trns = png_get_valid(png, info, PNG_INFO_tRNS);
+  if (trns) {
+    png_bytep alphas = nullptr;
+    int n = 0;
+    png_get_tRNS(png, info, &alphas, &n, &couleur);
+    if (genre == PNG_COLOR_TYPE_PALETTE) {
+      cle = transparence_palette(alphas, n);
+      if (cle == -2) {
+        png_set_expand(png);
+        alpha = true;
+      }
+    } else if (genre == PNG_COLOR_TYPE_GRAY) {
+      // SDL_image read grey levels with a transparent one into a surface
+      // whose masks do not match them; they are grey with alpha here.
+      png_set_gray_to_rgb(png);
+      alpha = true;
+    } else if (couleur) {
+      cle = 0;
+    }
+  }
+  if (genre == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(png);
   bool bgr = false;
-  const SDL_PixelFormat* d = format_ecran(alpha);
-  if (profondeur != 8 || (genre != PNG_COLOR_TYPE_RGB && !alpha) || png_get_valid(png, info, PNG_INFO_tRNS) ||
-      entrelacement != PNG_INTERLACE_NONE || w == 0 || h == 0 || w > 16384 || h > 16384 ||
-      !disposition_connue(d, bgr))
-    longjmp(png_jmpbuf(png), 1);
-  if (bgr) png_set_bgr(png);
-  // The unused byte is 0, as our conversion of SDL_image's picture left it.
-  if (!alpha) png_set_filler(png, 0, PNG_FILLER_AFTER);
-  png_read_update_info(png, info);
-  if (png_get_rowbytes(png, info) != static_cast<size_t>(w) * 4) longjmp(png_jmpbuf(png), 1);
-  c = SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(w), static_cast<int>(h), 32, d->Rmask, d->Gmask, d->Bmask,
-                           d->Amask);
+  // A colour key is left to SDL's conversion, as is a palette whose
+  // transparency says nothing (libpng would give it an alpha channel).
+  const bool direct =
+      cle < 0 && !(trns && !alpha) && SDL_GetVideoSurface() && disposition_connue(format_ecran(alpha), bgr);
+  if (direct) {
+    // Straight into the screen's format, without SDL_image's picture in
+    // between: every picture the game is made of comes this way.
+    const SDL_PixelFormat* d = format_ecran(alpha);
+    if (genre == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
+    if (genre == PNG_COLOR_TYPE_GRAY) png_set_gray_to_rgb(png);
+    if (bgr) png_set_bgr(png);
+    // The unused byte is 0, as SDL's conversion leaves it.
+    if (!alpha) png_set_filler(png, 0, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    if (png_get_rowbytes(png, info) != static_cast<size_t>(w) * 4) longjmp(png_jmpbuf(png), 1);
+    s = SDL_CreateRGBSurface(SDL_SWSURFACE, static_cast<int>(w), static_cast<int>(h), 32, d->Rmask, d->Gmask, d->Bmask,
+                             d->Amask);
+  } else {
+    png_read_update_info(png, info);
+    s = surface_comme_sdl_image(png, info, cle, couleur, profondeur);
+    if (s && png_get_rowbytes(png, info) > static_cast<size_t>(s->pitch)) longjmp(png_jmpbuf(png), 1);
+  }
   lignes = static_cast<png_bytep*>(std::malloc(sizeof(png_bytep) * h));
-  if (!c || !lignes) longjmp(png_jmpbuf(png), 1);
-  for (png_uint_32 y = 0; y < h; ++y) lignes[y] = static_cast<png_bytep>(c->pixels) + y * c->pitch;
+  if (!s || !lignes) longjmp(png_jmpbuf(png), 1);
+  for (png_uint_32 y = 0; y < h; ++y) lignes[y] = static_cast<png_bytep>(s->pixels) + y * s->pitch;
   png_read_image(png, lignes);
   png_read_end(png, nullptr);
   png_destroy_read_struct(&png, &info, nullptr);
   std::fclose(f);
   std::free(lignes);
-  if (alpha) SDL_SetAlpha(c, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
-  return c;
+  if (!direct) return au_format_ecran(s);
+  if (alpha) SDL_SetAlpha(s, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
+  return s;
+}
+
+}  // namespace
+
+SDL_Surface* image_au_format_ecran(const char* chemin) {
+  if (!chemin) return nullptr;
+  std::FILE* f = std::fopen(chemin, "rb");
+  if (!f) return nullptr;
+  png_byte signature[8];
+  const size_t lus = std::fread(signature, 1, 8, f);
+  // SDL_image knows a PNG by its first four bytes: every such file is
+  // libpng's, a damaged signature included.
+  if (lus >= 4 && !png_sig_cmp(signature, 0, 4)) {
+    if (lus != 8 || png_sig_cmp(signature, 0, 8)) {
+      std::fclose(f);
+      return nullptr;
+    }
+    return lire_png(f);
+  }
+  std::fclose(f);
+  return au_format_ecran(IMG_Load(chemin));
 }

@@ -36,8 +36,10 @@ int blit_rapide(SDL_Surface* src, SDL_Rect* srcrect, SDL_Surface* dst, SDL_Rect*
 // (the battle fills the whole screen every frame).
 int remplir(SDL_Surface* dst, SDL_Rect* r, Uint32 couleur);
 
-// A plain 8-bit RGB or RGBA PNG read by libpng straight into the surface
-// au_format_ecran would have made of SDL_image's picture, without the
-// picture in between. Null when there is no screen, the file is not such a
-// picture or is damaged: IMG_Load then goes its own way.
-SDL_Surface* png_au_format_ecran(const char* chemin);
+// The picture file at `chemin` as au_format_ecran makes it of SDL_image's
+// picture (SDL_image's picture itself without a screen). PNGs are read by
+// libpng with every check on, zlib's included, straight into the screen's
+// format but for those with a colour key; SDL_image reads other formats.
+// Null when the file is missing or damaged: a damaged picture is a missing
+// one, at once.
+SDL_Surface* image_au_format_ecran(const char* chemin);

@@ -24,13 +24,9 @@ void signaler_fichier_absent(const char* nom) {
 SDL_Surface* charger_image(const char* nom, bool signaler) {
   if (!nom) return nullptr;
   const std::string chemin = Fichiers::resoudre(nom);
-  if (SDL_Surface* direct = png_au_format_ecran(chemin.c_str())) return direct;
-  SDL_Surface* s = IMG_Load(chemin.c_str());
-  if (!s) {
-    if (signaler) signaler_fichier_absent(nom);
-    return nullptr;
-  }
-  return au_format_ecran(s);
+  SDL_Surface* s = image_au_format_ecran(chemin.c_str());
+  if (!s && signaler) signaler_fichier_absent(nom);
+  return s;
 }
 
 namespace {

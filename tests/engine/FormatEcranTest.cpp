@@ -1,6 +1,15 @@
+#include <png.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "Banc.h"
 #include "Png.h"
@@ -177,34 +186,245 @@ TEST_F(FormatEcran, QuickCopyAndFillClipAsSdlDoes) {
   SDL_FreeSurface(b);
 }
 
-// The direct PNG reader stands in for SDL_image followed by the conversion:
-// every demo picture must come out the same surface, byte for byte, and a
-// damaged file must go back to SDL_image with nothing held.
-TEST_F(FormatEcran, DirectPngReaderGivesWhatSdlImageAndTheConversionGive) {
+namespace {
+
+// A PNG of any kind libpng writes, its samples drawn from a few levels so
+// that a transparent colour recurs. `trns`: none (-1); for a palette, 0
+// one see-through entry, 1 one half-transparent entry, 2 every entry
+// opaque; for grey or RGB, the colour of the first pixel.
+void ecrire_variante(const std::string& chemin, int genre, int profondeur, bool entrelace, int trns = -1,
+                     int compression = 6) {
+  const int w = 13, h = 7;
+  FILE* f = std::fopen(chemin.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_init_io(png, f);
+  png_set_compression_level(png, compression);
+  png_set_IHDR(png, info, w, h, profondeur, genre, entrelace ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  const int canaux = genre == PNG_COLOR_TYPE_RGB          ? 3
+                     : genre == PNG_COLOR_TYPE_RGB_ALPHA  ? 4
+                     : genre == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
+                                                          : 1;
+  const int nb_couleurs = 1 << std::min(profondeur, 8);
+  png_color palette[256];
+  png_byte alphas[256];
+  for (int i = 0; i < 256; ++i) {
+    palette[i] = {static_cast<png_byte>(i * 37), static_cast<png_byte>(255 - i * 11), static_cast<png_byte>(i * 5)};
+    alphas[i] = 255;
+  }
+  if (genre == PNG_COLOR_TYPE_PALETTE) png_set_PLTE(png, info, palette, nb_couleurs);
+  // Samples from four levels; 16-bit ones with unlike bytes, the high one
+  // the level.
+  const int max = (1 << profondeur) - 1;
+  auto echantillon = [max](int x, int y, int c) {
+    const int niveau = (x * 7 + y * 3 + c * 5 + (x * y) % 3) % 4;
+    return max * niveau / 3;
+  };
+  if (trns >= 0 && genre == PNG_COLOR_TYPE_PALETTE) {
+    alphas[1] = trns == 0 ? 0 : trns == 1 ? 128 : 255;
+    png_set_tRNS(png, info, alphas, std::min(nb_couleurs, 3), nullptr);
+  } else if (trns >= 0) {
+    png_color_16 c{};
+    auto comme_pixel = [&](int c) {
+      const int v = echantillon(0, 0, c);
+      return static_cast<png_uint_16>(profondeur == 16 ? (v & 0xFF00) | ((v >> 8) ^ 0x0F) : v);
+    };
+    c.gray = c.red = comme_pixel(0);
+    c.green = comme_pixel(1);
+    c.blue = comme_pixel(2);
+    png_set_tRNS(png, info, nullptr, 0, &c);
+  }
+  png_write_info(png, info);
+  const size_t octets = (static_cast<size_t>(w) * canaux * profondeur + 7) / 8;
+  std::vector<png_byte> pixels(octets * h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      for (int c = 0; c < canaux; ++c) {
+        int v = echantillon(x, y, genre == PNG_COLOR_TYPE_PALETTE ? 0 : c);
+        if (genre == PNG_COLOR_TYPE_PALETTE) v = (x + y) % nb_couleurs;
+        png_byte* ligne = &pixels[y * octets];
+        const size_t bit = static_cast<size_t>(x * canaux + c) * profondeur;
+        if (profondeur == 16) {
+          ligne[bit / 8] = static_cast<png_byte>(v >> 8);
+          ligne[bit / 8 + 1] = static_cast<png_byte>((v >> 8) ^ 0x0F);
+        } else {
+          ligne[bit / 8] = static_cast<png_byte>(ligne[bit / 8] | (v << (8 - profondeur - bit % 8)));
+        }
+      }
+  std::vector<png_bytep> lignes(h);
+  for (int y = 0; y < h; ++y) lignes[y] = &pixels[y * octets];
+  png_write_image(png, lignes.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  std::fclose(f);
+}
+
+// The same surface: size, format, flags, colour key and every pixel.
+testing::AssertionResult memes_surfaces(SDL_Surface* a, SDL_Surface* b) {
+  if (!a || !b) return testing::AssertionFailure() << (a ? "" : "ours ") << (b ? "" : "SDL_image's ") << "null";
+  const SDL_PixelFormat *fa = a->format, *fb = b->format;
+  const Uint32 drapeaux = SDL_SRCALPHA | SDL_SRCCOLORKEY | SDL_RLEACCELOK;
+  if (a->w != b->w || a->h != b->h || fa->BitsPerPixel != fb->BitsPerPixel || fa->Rmask != fb->Rmask ||
+      fa->Gmask != fb->Gmask || fa->Bmask != fb->Bmask || fa->Amask != fb->Amask || fa->alpha != fb->alpha ||
+      (a->flags & drapeaux) != (b->flags & drapeaux) || fa->colorkey != fb->colorkey)
+    return testing::AssertionFailure() << "not the same format";
+  SDL_LockSurface(a);
+  SDL_LockSurface(b);
+  bool pareils = true;
+  for (int y = 0; y < a->h && pareils; ++y)
+    pareils = std::memcmp(static_cast<Uint8*>(a->pixels) + y * a->pitch, static_cast<Uint8*>(b->pixels) + y * b->pitch,
+                          static_cast<size_t>(a->w) * fa->BytesPerPixel) == 0;
+  SDL_UnlockSurface(a);
+  SDL_UnlockSurface(b);
+  return pareils ? testing::AssertionSuccess() : testing::AssertionFailure() << "not the same pixels";
+}
+
+testing::AssertionResult comme_sdl_image(const std::string& chemin) {
+  SDL_Surface* a = image_au_format_ecran(chemin.c_str());
+  SDL_Surface* b = au_format_ecran(IMG_Load(chemin.c_str()));
+  testing::AssertionResult r = memes_surfaces(a, b);
+  if (a) SDL_FreeSurface(a);
+  if (b) SDL_FreeSurface(b);
+  return r << " " << chemin;
+}
+
+std::string octets_de(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), {}};
+}
+
+// Where the chunk `genre` starts (its length field), or npos.
+size_t morceau(const std::string& png, const char* genre) {
+  for (size_t p = 8; p + 8 <= png.size();) {
+    const uint32_t n = static_cast<uint8_t>(png[p]) << 24 | static_cast<uint8_t>(png[p + 1]) << 16 |
+                       static_cast<uint8_t>(png[p + 2]) << 8 | static_cast<uint8_t>(png[p + 3]);
+    if (png.compare(p + 4, 4, genre) == 0) return p;
+    p += 12 + n;
+  }
+  return std::string::npos;
+}
+
+// The chunk at p gets back its right checksum.
+void resigner(std::string& png, size_t p) {
+  const uint32_t n = static_cast<uint8_t>(png[p]) << 24 | static_cast<uint8_t>(png[p + 1]) << 16 |
+                     static_cast<uint8_t>(png[p + 2]) << 8 | static_cast<uint8_t>(png[p + 3]);
+  const uLong c = crc32(0L, reinterpret_cast<const Bytef*>(png.data() + p + 4), n + 4);
+  for (int i = 0; i < 4; ++i) png[p + 8 + n + i] = static_cast<char>(c >> (24 - 8 * i));
+}
+
+}  // namespace
+
+// libpng reads every PNG in SDL_image's stead: each kind of PNG must come
+// out the surface SDL_image and the conversion made of it, byte for byte,
+// and the cut-scenes' JPEGs are still SDL_image's.
+TEST_F(FormatEcran, PngReaderGivesWhatSdlImageAndTheConversionGive) {
   int vus = 0;
   for (const auto& e : std::filesystem::recursive_directory_iterator(GAME_DATA_DIR)) {
-    if (e.path().extension() != ".png" || vus++ % 3) continue;
-    const std::string nom = e.path().string();
-    SDL_Surface* a = png_au_format_ecran(nom.c_str());
-    SDL_Surface* b = au_format_ecran(IMG_Load(nom.c_str()));
-    ASSERT_NE(a, nullptr) << nom;
-    ASSERT_NE(b, nullptr) << nom;
-    const SDL_PixelFormat *fa = a->format, *fb = b->format;
-    const Uint32 drapeaux = SDL_SRCALPHA | SDL_SRCCOLORKEY | SDL_RLEACCELOK;
-    EXPECT_TRUE(a->w == b->w && a->h == b->h && fa->BitsPerPixel == fb->BitsPerPixel && fa->Rmask == fb->Rmask &&
-                fa->Gmask == fb->Gmask && fa->Bmask == fb->Bmask && fa->Amask == fb->Amask &&
-                fa->alpha == fb->alpha && (a->flags & drapeaux) == (b->flags & drapeaux))
-        << nom;
-    EXPECT_TRUE(memes_pixels(a, b)) << nom;
-    SDL_FreeSurface(a);
-    SDL_FreeSurface(b);
+    if ((e.path().extension() != ".png" && e.path().extension() != ".jpg") || vus++ % 3) continue;
+    EXPECT_TRUE(comme_sdl_image(e.path().string()));
   }
   EXPECT_GT(vus, 300);
-  ecrire_png("coupe.png", 40, 30, 0x80402010);
-  const std::filesystem::path coupe = dossier_ / "coupe.png";
-  std::filesystem::resize_file(coupe, std::filesystem::file_size(coupe) / 2);
-  EXPECT_EQ(png_au_format_ecran(coupe.string().c_str()), nullptr);
-  EXPECT_EQ(png_au_format_ecran((dossier_ / "absent.png").string().c_str()), nullptr);
+
+  struct Variante {
+    int genre, profondeur;
+    bool entrelace;
+    int trns;
+  };
+  const Variante variantes[] = {
+      {PNG_COLOR_TYPE_PALETTE, 1, false, -1},    {PNG_COLOR_TYPE_PALETTE, 2, true, -1},
+      {PNG_COLOR_TYPE_PALETTE, 4, false, 0},     {PNG_COLOR_TYPE_PALETTE, 8, false, -1},
+      {PNG_COLOR_TYPE_PALETTE, 8, true, 0},      {PNG_COLOR_TYPE_PALETTE, 8, false, 1},
+      {PNG_COLOR_TYPE_PALETTE, 8, false, 2},     {PNG_COLOR_TYPE_GRAY, 1, false, -1},
+      {PNG_COLOR_TYPE_GRAY, 4, true, -1},        {PNG_COLOR_TYPE_GRAY, 8, false, -1},
+      {PNG_COLOR_TYPE_GRAY, 16, false, -1},      {PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, -1},
+      {PNG_COLOR_TYPE_GRAY_ALPHA, 16, true, -1}, {PNG_COLOR_TYPE_RGB, 8, true, -1},
+      {PNG_COLOR_TYPE_RGB, 16, false, -1},       {PNG_COLOR_TYPE_RGB, 8, false, 0},
+      {PNG_COLOR_TYPE_RGB_ALPHA, 8, true, -1},   {PNG_COLOR_TYPE_RGB_ALPHA, 16, false, -1},
+  };
+  int n = 0;
+  for (const Variante& v : variantes) {
+    const std::string chemin = (dossier_ / ("v" + std::to_string(n++) + ".png")).string();
+    ecrire_variante(chemin, v.genre, v.profondeur, v.entrelace, v.trns);
+    EXPECT_TRUE(comme_sdl_image(chemin));
+  }
+
+  // Two kinds SDL_image garbled. Grey levels with a transparent one came
+  // out red and green (grey and alpha read as colours): they are grey, the
+  // transparent level see-through.
+  const std::string gris = (dossier_ / "gris.png").string();
+  ecrire_variante(gris, PNG_COLOR_TYPE_GRAY, 8, false, 0);
+  SDL_Surface* g = image_au_format_ecran(gris.c_str());
+  ASSERT_NE(g, nullptr);
+  ASSERT_NE(g->format->Amask, 0u);
+  SDL_LockSurface(g);
+  Uint8 r, v, b, a;
+  SDL_GetRGBA(obtenirPixel(g, 0, 0), g->format, &r, &v, &b, &a);
+  EXPECT_EQ(a, 0);
+  SDL_GetRGBA(obtenirPixel(g, 1, 0), g->format, &r, &v, &b, &a);
+  EXPECT_TRUE(a == 255 && r == v && v == b && r != 0) << int(r) << " " << int(v) << " " << int(b);
+  SDL_UnlockSurface(g);
+  SDL_FreeSurface(g);
+  // It hid the colour whose low bytes were those of the 16-bit transparent
+  // one: the transparent colour is hidden.
+  const std::string seize = (dossier_ / "seize.png").string();
+  ecrire_variante(seize, PNG_COLOR_TYPE_RGB, 16, true, 0);
+  SDL_Surface* k = image_au_format_ecran(seize.c_str());
+  ASSERT_NE(k, nullptr);
+  ASSERT_TRUE(k->flags & SDL_SRCCOLORKEY);
+  SDL_LockSurface(k);
+  EXPECT_EQ(obtenirPixel(k, 0, 0), k->format->colorkey);
+  SDL_UnlockSurface(k);
+  SDL_FreeSurface(k);
+}
+
+// A damaged PNG is a missing picture, at once: never a garbled picture,
+// never a wait, whatever part of the file is damaged.
+TEST_F(FormatEcran, DamagedPngIsRefusedAtOnce) {
+  ecrire_variante((dossier_ / "sain.png").string(), PNG_COLOR_TYPE_PALETTE, 8, false, 0);
+  const std::string sain = octets_de(dossier_ / "sain.png");
+  ASSERT_NE(AllouerImage("sain.png", 0, false), nullptr);
+  const size_t trns = morceau(sain, "tRNS"), idat = morceau(sain, "IDAT"), iend = morceau(sain, "IEND");
+  ASSERT_TRUE(trns != std::string::npos && idat != std::string::npos && iend != std::string::npos);
+
+  std::vector<std::string> abimes;
+  // A plain RGB picture's rows stored, not compressed, so that a changed
+  // byte still inflates: only zlib's sum tells.
+  ecrire_variante((dossier_ / "brut.png").string(), PNG_COLOR_TYPE_RGB, 8, false, -1, 0);
+  std::string s = octets_de(dossier_ / "brut.png");
+  s[morceau(s, "IDAT") + 8 + 40] ^= 0x01;  // its chunk's checksum rewritten
+  resigner(s, morceau(s, "IDAT"));
+  abimes.push_back(s);
+  abimes.push_back(sain.substr(0, trns + 9));  // the transparency runs past the end
+  abimes.push_back(sain.substr(0, iend));      // cut after the rows
+  s = sain;
+  s[trns + 8] ^= 0x01;  // the transparency's checksum no longer fits
+  abimes.push_back(s);
+  // A chunk declaring two gigabytes before the rows.
+  s = sain;
+  std::string geant("\x7F\xFF\xFF\xF0zzZz", 8);
+  abimes.push_back(s.insert(idat, geant + std::string(4, '\0')));
+  s = sain;
+  s[7] = 0;  // the signature damaged past SDL_image's test
+  abimes.push_back(s);
+  // zlib's sum itself, on rows compressed as usual: libpng reaches it only
+  // after the last row.
+  ecrire_variante((dossier_ / "serre.png").string(), PNG_COLOR_TYPE_RGB, 8, false);
+  s = octets_de(dossier_ / "serre.png");
+  s[morceau(s, "IEND") - 5] ^= 0x01;
+  resigner(s, morceau(s, "IDAT"));
+  abimes.push_back(s);
+
+  const auto debut = std::chrono::steady_clock::now();
+  for (size_t i = 0; i < abimes.size(); ++i) {
+    const std::string nom = "abime" + std::to_string(i) + ".png";
+    ecrire_fichier(nom, abimes[i]);
+    const int avant = nb_images;
+    EXPECT_EQ(AllouerImage(nom.c_str(), 0, false), nullptr) << nom;
+    EXPECT_EQ(nb_images, avant);
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(5));
 }
 
 // Arms and turrets are drawn from kept turned copies: a kept copy must draw
