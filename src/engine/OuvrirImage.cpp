@@ -25,7 +25,16 @@ SDL_Surface* charger_image(const char* nom, bool signaler) {
   if (!nom) return nullptr;
   const std::string chemin = Fichiers::resoudre(nom);
   SDL_Surface* s = image_au_format_ecran(chemin.c_str());
-  if (!s && signaler) signaler_fichier_absent(nom);
+  if (!s && signaler) {
+    // A map maker whose picture is there but cannot be read is told so,
+    // not sent looking for a file that exists.
+    if (Fichiers::existe(chemin.c_str())) {
+      static std::set<std::string> deja;
+      if (deja.insert(nom).second) std::fprintf(stderr, "damaged picture \"%s\": it is left out\n", nom);
+    } else {
+      signaler_fichier_absent(nom);
+    }
+  }
   return s;
 }
 

@@ -421,7 +421,10 @@ TEST_F(FormatEcran, DamagedPngIsRefusedAtOnce) {
     const std::string nom = "abime" + std::to_string(i) + ".png";
     ecrire_fichier(nom, abimes[i]);
     const int avant = nb_images;
+    testing::internal::CaptureStderr();
     EXPECT_EQ(AllouerImage(nom.c_str(), 0, false), nullptr) << nom;
+    // The file is there: the map maker is told it is damaged, not missing.
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("damaged picture \"" + nom), std::string::npos) << nom;
     EXPECT_EQ(nb_images, avant);
   }
   EXPECT_LT(std::chrono::steady_clock::now() - debut, std::chrono::seconds(5));
