@@ -40,6 +40,17 @@ Vehicule* modele(const char* nom) {
 
 Vehicule* le_rider() { return modele("Vehicules/Terrestres/rider/"); }
 
+// The ally drives the rider off at once: the hero keeps up with it until the
+// use key takes and the camera follows the rider.
+auto a_bord_du(Vehicule*& v, Tramer*& hero) {
+  return [&v, &hero] {
+    if (Mapping::centre_scrolling == v) return true;
+    hero->position.x = static_cast<Sint16>(v->position.x + 60);
+    hero->position.y = v->position.y;
+    return false;
+  };
+}
+
 }  // namespace
 
 using BatailleAncienne = Bataille;
@@ -59,13 +70,7 @@ TEST_F(BatailleAncienne, TheHeroBoardsDrivesAndFiresTheRiderThenLeavesItsWreckAn
     if (!v) return fermer();
     evenement_touche(utiliser, true);
   });
-  // The ally drives off at once: the hero keeps up with it until the use key takes.
-  quand([&] {
-    if (Mapping::centre_scrolling == v) return true;
-    hero->position.x = static_cast<Sint16>(v->position.x + 60);
-    hero->position.y = v->position.y;
-    return false;
-  }, [&] {
+  quand(a_bord_du(v, hero), [&] {
     evenement_touche(utiliser, false);
     a_bord = !hero->affichage && v->passagers[v->nb_passager - 1] == hero;
     depart_x = v->position.x;
@@ -125,12 +130,7 @@ TEST_F(BatailleAncienne, TheHeroLeavingTheRiderOverTheTurretsWreckStaysOnFootAnd
     epave->recevoirdegats(1000, nullptr, 0, 0.0, 0);
     evenement_touche(utiliser, true);
   });
-  quand([&] {
-    if (Mapping::centre_scrolling == v) return true;
-    hero->position.x = static_cast<Sint16>(v->position.x + 60);
-    hero->position.y = v->position.y;
-    return false;
-  }, [&] {
+  quand(a_bord_du(v, hero), [&] {
     evenement_touche(utiliser, false);
     vers = static_cast<SDLKey>(v->position.x > epave->position.x ? controles::C_GAUCHE : controles::C_DROITE);
     evenement_touche(vers, true);
