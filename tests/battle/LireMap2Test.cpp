@@ -45,7 +45,7 @@ TEST_F(Carte, DemoMapFillsEveryRegistryAndTheSettings) {
   ASSERT_TRUE(LireMap3("Plaine.map"));
   // The quick read leaves the start point as the editor placed it.
   EXPECT_EQ(general::Debut_map.x, 260);
-  const int y_editeur = 530 - debut->TramePrincipale.h;
+  const int y_editeur = 535 - debut->TramePrincipale.h;
   EXPECT_EQ(general::Debut_map.y, y_editeur);
   EXPECT_EQ(general::Choix_perso, 1);
 

@@ -18,6 +18,7 @@
 #include "editor/Mappeur.h"
 #include "engine/Logos.h"
 #include "engine/Fonctions.h"
+#include "engine/OuvrirImage.h"
 #include "menus/EcranTitre.h"
 
 namespace fs = std::filesystem;
@@ -117,16 +118,21 @@ class Session : public Banc {
   void cliquer(Script& s, int x, int y, int bouton = SDL_BUTTON_LEFT) {
     cliquer(s, [x, y] { return Rect(x, y, 0, 0); }, bouton);
   }
+  // The palette entry of a kind at that rank.
+  static Objet_de_Reference* entree(int type, int rang) {
+    long vus = 0;
+    for (long i = 0; i < Objet_de_Reference::nb_Objet_de_reference; ++i) {
+      Objet_de_Reference* o = Objet_de_Reference::Objets_de_Reference[i];
+      if (o->type == type && vus++ == rang) return o;
+    }
+    ADD_FAILURE() << "no entry of kind " << type;
+    return nullptr;
+  }
   // Picks the first palette entry of a kind (its page is shown).
   void choisir(Script& s, int type, int rang = 0) {
     cliquer(s, [type, rang] {
-      long vus = 0;
-      for (long i = 0; i < Objet_de_Reference::nb_Objet_de_reference; ++i) {
-        Objet_de_Reference* o = Objet_de_Reference::Objets_de_Reference[i];
-        if (o->type == type && vus++ == rang) return Rect(o->position.x + 2, o->position.y + 2, 0, 0);
-      }
-      ADD_FAILURE() << "no entry of kind " << type;
-      return Rect(0, 0, 0, 0);
+      Objet_de_Reference* o = entree(type, rang);
+      return o ? Rect(o->position.x + 2, o->position.y + 2, 0, 0) : Rect(0, 0, 0, 0);
     });
   }
   void page(Script& s, SDLKey k, int n) {
@@ -445,9 +451,12 @@ TEST_F(Session, AMapBuiltInTheEditorIsListedInAMissionAndPlayedToItsEnd) {
   general::temps_map = 0;
   bool combat_vu = false, gagne = false, menu_apres = false;
   std::string slot;
-  int cinematiques = 0;
+  int cinematiques = 0, surface = -1;
   auto menu_principal = [] { return texte_a("Story", 26, 230); };
-  auto combat = [] { return Tramer::Hero && general::statut_jeu == 1 && !general::debut_partie; };
+  // The hero has landed: he stands on the soldiers' line.
+  auto combat = [] {
+    return Tramer::Hero && general::statut_jeu == 1 && !general::debut_partie && Tramer::Hero->action == COURIR;
+  };
 
   Script s;
   s.puis(AVANT_TITRE + 2, [] {
@@ -458,13 +467,27 @@ TEST_F(Session, AMapBuiltInTheEditorIsListedInAMissionAndPlayedToItsEnd) {
     taper("Essai");
     pousser_touche(SDLK_RETURN);
   });
-  s.puis(30, [] {});
+  // What the editor shows as the surface where the command centre will go:
+  // the first row under the empty map that is not the editor's grey.
+  s.puis(30, [&] {
+    for (int y = 300; y < general::ecran->h && surface < 0; ++y) {
+      SDL_Color c = pixel(240, y);
+      if (c.r != 122 || c.g != 122 || c.b != 122) surface = y;
+    }
+    ASSERT_GT(surface, 0) << "the editor draws a ground";
+  });
   cliquer(s, 300, 380);  // the start point, selected from the start
   page(s, SDLK_d, 2);    // 5 -> 7: markers
   choisir(s, DIVERS, 2);  // "Fin.png"
   cliquer(s, 900, 380);
-  choisir(s, DIVERS, 4);  // a neutral command centre
-  cliquer(s, 600, 380);
+  // A neutral command centre set down on that surface, among the allies
+  // and away from the enemy, who would take it.
+  choisir(s, DIVERS, 4);
+  cliquer(s, [&] {
+    Objet_de_Reference* poste = entree(DIVERS, 4);
+    const int h = poste ? poste->TramePrincipale.h : 0;
+    return Rect(240, surface - h + h / 2, 0, 0);
+  });
   page(s, SDLK_a, 5);    // 7 -> 2: obstacles, a ledge to stand on
   choisir(s, OBSTACLE);
   cliquer(s, 750, 470);
@@ -498,6 +521,7 @@ TEST_F(Session, AMapBuiltInTheEditorIsListedInAMissionAndPlayedToItsEnd) {
   s.puis(5, [] { pousser_touche(SDLK_RETURN); });
   s.quand(2, [&] {
     if (!Tramer::Hero && ++cinematiques % 40 == 0) pousser_touche(SDLK_ESCAPE);
+    if (Tramer::Hero && ++cinematiques % 50 == 0) fprintf(stderr, "DBG action=%d y=%d h=%d st=%d dp=%d\n", Tramer::Hero->action, Tramer::Hero->position.y, Tramer::Hero->TramePrincipale.h, general::statut_jeu, general::debut_partie);
     return combat();
   }, [&] {
     combat_vu = true;
@@ -513,7 +537,11 @@ TEST_F(Session, AMapBuiltInTheEditorIsListedInAMissionAndPlayedToItsEnd) {
       return n;
     };
     EXPECT_GE(part(200, 120, 170, 220), 8) << "background";
-    EXPECT_GE(part(450, 100, 70, 40), 8) << "ground";
+    EXPECT_GE(part(533, 125, 95, 60), 8) << "ground";
+    // What stood on the editor's surface stands where the soldiers stand.
+    SDL_Surface* poste = AllouerImage("Divers/cc-neutre.png", 0, false);
+    ASSERT_TRUE(poste && cc::nb_cc == 1);
+    EXPECT_NEAR(cc::CCs[0]->position.y + poste->h, Tramer::Hero->position.y + Tramer::Hero->TramePrincipale.h, 4);
     int camps[2] = {};
     for (int i = 0; i < Tramer::nb_persos; ++i)
       if (Tramer* t = Tramer::Persos[i]; t && t->vivant && (t->camp == ALLIE || t->camp == ENNEMI)) ++camps[t->camp];

@@ -72,8 +72,8 @@ TEST_F(FrontEnd, StartUpOpensTheWindowPlaysTheLogosLoadsEverythingAndFadesTheTit
   EXPECT_EQ(logo_transparent.g, 20);
   // The title fades up from black, and is gone for one frame at 256.
   EXPECT_LE(titre_1.r, 1);
-  EXPECT_EQ(titre_255.r, 60);
-  EXPECT_EQ(titre_255.g, 50);
+  EXPECT_EQ(titre_255.r, 46);
+  EXPECT_EQ(titre_255.g, 74);
   EXPECT_EQ(titre_256.r, 0);
   EXPECT_EQ(general::fichier_utilise, -1);
 

@@ -125,8 +125,8 @@ TEST_F(Loadout, TheHighlightedWeaponsSheetIsDrawnAndMissingSheetsAreNot) {
          std::vector<Pas>{[&] { absente = pixel(100, 20); }} + touches({SDLK_RETURN}) + puis_partir());
   Selectionner_Fusils(nullptr);
   EXPECT_EQ(general::fusil_choisi, 2);
-  EXPECT_EQ(premiere.r, 70);
-  EXPECT_EQ(premiere.g, 80);
+  EXPECT_EQ(premiere.r, 50);
+  EXPECT_EQ(premiere.g, 60);
   EXPECT_EQ(deuxieme.r, 255);
   EXPECT_EQ(deuxieme.g, 0);
   EXPECT_EQ(absente.r, 0) << "nothing where the sheet is missing";

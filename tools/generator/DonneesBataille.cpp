@@ -28,6 +28,7 @@ void pause() {
 void game_over() {
   SDL_Surface* s = toile(960, 544, rgba(40, 0, 0, 120));
   texte(s, "GAME OVER", 480, 200, 64, rgba(220, 40, 40), true);
+  texte(s, "Partie perdue", 480, 260, 28, rgba(220, 40, 40), true);  // the early build speaks French
   rect(s, 290, 310, 300, 80, PANNEAU);
   sauver("Menus/GameOver/over.png", s);
 }
@@ -35,7 +36,7 @@ void game_over() {
 // The list's rows start 10 px under the banner, at y 64, where clicks are taken.
 void ordres() {
   SDL_Surface* s = toile(960, 54, PANNEAU);
-  texte(s, "Ordres", 20, 12, 28, ENCRE);
+  texte(s, "Ordres / Orders", 20, 12, 28, ENCRE);  // both programs show it
   sauver("Menus/Ordres/banniere.png", s);
   s = toile(215, 490, PANNEAU);
   cadre(s, 0, 0, 215, 490, TRAIT, 2);
@@ -44,8 +45,16 @@ void ordres() {
   for (bool escouades : {true, false}) {
     s = toile(200, 40, PANNEAU);
     rect(s, escouades ? 0 : 100, 0, 100, 40, rgba(60, 90, 160, 230));
-    texte(s, "Squads", 50, 10, 16, rgba(255, 255, 255), true);
-    texte(s, "Vehicules", 150, 10, 16, rgba(255, 255, 255), true);
+    // Signs, not words: three soldiers, and a truck.
+    const Uint32 blanc = rgba(255, 255, 255);
+    for (int k = 0; k < 3; ++k) {
+      disque(s, 36 + 14 * k, 13, 4, blanc);
+      rect(s, 32 + 14 * k, 18, 9, 14, blanc);
+    }
+    rect(s, 126, 14, 34, 12, blanc);
+    rect(s, 160, 18, 12, 8, blanc);
+    disque(s, 134, 29, 4, blanc);
+    disque(s, 164, 29, 4, blanc);
     cadre(s, 0, 0, 200, 40, TRAIT, 2);
     sauver(escouades ? "Menus/Ordres/squads.png" : "Menus/Ordres/vehicules.png", s);
   }

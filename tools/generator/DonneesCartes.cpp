@@ -1,6 +1,7 @@
 // The demo maps, placed from the palette built out of the generated
 // catalogs and written by the editor's own writer. Positions are editor
-// positions: half scale, the ground line near y 530.
+// positions: half scale, the ground line at y 535 (the soldiers' line, 526 in
+// battle).
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,7 +17,7 @@ using namespace Dessin;
 
 namespace {
 
-constexpr int SOL = 530;
+constexpr int SOL = 535;
 
 Objet_de_Reference* entree(int type, const std::string& nom) {
   for (long i = 0; i < Objet_de_Reference::nb_Objet_de_reference; ++i) {
@@ -32,7 +33,7 @@ Reference* poser(int type, const std::string& nom, int x, int y = -1) {
   Objet_de_Reference* o = entree(type, nom);
   SDL_Rect r = {static_cast<Sint16>(x), static_cast<Sint16>(y >= 0 ? y : SOL - o->TramePrincipale.h), 0, 0};
   if (type == ENNEMIS || type == ALLIES) {
-    if (y < 0) r.y = SOL - 65;
+    if (y < 0) r.y = SOL - 74;  // where the battle lets them stand: 150 px tall, at 15 px from the bottom
     auto* p = new Reference_Perso(o, r);
     p->compter();
     return p;

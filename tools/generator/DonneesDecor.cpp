@@ -1,6 +1,7 @@
 // Scenery and terrain: explosions, decor, obstacles, animated decor,
 // shadows, destructible targets, backgrounds with their ambience, ground
 // sets, water, lifts and capture points, with the catalogs that list them.
+#include <algorithm>
 #include <string>
 
 #include "Dessin.h"
@@ -28,6 +29,15 @@ void explosions() {
   boule("Armes/Explosion3/", 80, 5);
 }
 
+// `c` blended toward `d`: 0 gives c, 100 gives d.
+Uint32 melange(Uint32 c, Uint32 d, int pour_cent) {
+  auto canal = [&](int k) {
+    const int a = (c >> (8 * k)) & 0xFF, b = (d >> (8 * k)) & 0xFF;
+    return a + (b - a) * pour_cent / 100;
+  };
+  return rgba(canal(0), canal(1), canal(2));
+}
+
 void fonds() {
   struct F {
     const char* nom;
@@ -43,7 +53,12 @@ void fonds() {
   for (const F& f : sets) {
     for (int i = 1; i <= 2; ++i) {
       SDL_Surface* s = toile(960, 544, f.ciel);
-      rect(s, 0, 360, 960, 184, f.horizon);
+      // Far hills, then land that darkens toward the viewer: the country
+      // behind the fight, which nobody stands on (the ground strip is the
+      // surface).
+      const Uint32 loin = melange(f.ciel, f.horizon, 30);
+      for (int x = 0; x < 960 + 160; x += 160) disque(s, x, 384 + (x / 160 % 2) * 10, 60 + (x / 160 % 3) * 12, loin);
+      for (int b = 0; b < 4; ++b) rect(s, 0, 360 + 46 * b, 960, 46, melange(f.ciel, f.horizon, 45 + 55 * b / 3));
       disque(s, 660 + 40 * i, 90, 30, rgba(250, 240, 200));  // the sun (or moon) drifts, clear of the HUD
       sauver(std::string("Fonds/") + f.nom + n(i) + ".png", s);
     }
@@ -52,36 +67,53 @@ void fonds() {
   sauver("Fonds/fond2.png", vignette(960, 544, rgba(120, 170, 220), "fond2"));
 }
 
+// Soldiers, vehicles and dropped weapons rest 15 px above the bottom of the
+// screen, and the battle lays the ground's top row 544 - SOL_H from the top:
+// the strip is no taller than that, so its top edge is the surface things
+// stand on. The editor draws the same picture at half size along its bottom,
+// and what a map maker stands on that edge stands on the soldiers' line.
+constexpr int SOL_W = 200, SOL_H = 18;
+
+struct Terrain {
+  const char* nom;
+  Uint32 dessus, dessous, sentier;
+};
+
+Uint32 eclairci(Uint32 c, int d) {
+  auto canal = [&](int k) { return std::min(255, static_cast<int>((c >> (8 * k)) & 0xFF) + d); };
+  return rgba(canal(0), canal(1), canal(2));
+}
+
+// Frame `i` (1 or 2): a bright edge of grass (or sand) with tufts that sway
+// from one frame to the next, over trodden earth; `w` a multiple of SOL_W.
+SDL_Surface* bande(const Terrain& t, int i, int w = SOL_W) {
+  SDL_Surface* s = toile(w, SOL_H, t.sentier);
+  rect(s, 0, 0, w, 4, t.dessus);
+  rect(s, 0, 0, w, 1, eclairci(t.dessus, 50));  // the sunlit edge: the line feet rest on
+  for (int x = 10 * i; x < w; x += 40) rect(s, x, 4, 4, 3, t.dessus);  // tufts hanging over the earth
+  for (int x = 7; x < w; x += 29) rect(s, x, 9 + x % 5, 5, 2, t.dessous);  // pebbles
+  return s;
+}
+
 void sols() {
-  struct S {
-    const char* nom;
-    Uint32 dessus, dessous, sentier;
-  };
-  const S sets[] = {{"foret/", rgba(60, 140, 50), rgba(100, 70, 40), rgba(125, 95, 60)},
-                    {"desert/", rgba(220, 190, 120), rgba(180, 140, 80), rgba(200, 165, 105)},
-                    {"nuit/", rgba(30, 60, 40), rgba(50, 40, 30), rgba(68, 58, 46)},
-                    {"eau/", rgba(190, 180, 120), rgba(40, 80, 140), rgba(55, 95, 155)},
-                    {"eau2/", rgba(160, 160, 110), rgba(30, 60, 120), rgba(45, 75, 135)},
-                    {"eau3/", rgba(140, 130, 100), rgba(20, 40, 100), rgba(35, 55, 115)},
-                    // The editor's default ground, as a battle reads it.
-                    {"base.png", rgba(60, 140, 50), rgba(100, 70, 40), rgba(125, 95, 60)}};
-  for (const S& s : sets) {
-    for (int i = 1; i <= 2; ++i) {
-      SDL_Surface* t = toile(200, 120, s.dessous);
-      rect(t, 0, 0, 200, 16, s.dessus);
-      for (int x = 10 * i; x < 200; x += 40) rect(t, x, 16, 4, 6, s.dessus);  // tufts that sway
-      // The trodden band where feet come to rest, 15 px above the bottom.
-      rect(t, 0, 96, 200, 18, s.sentier);
-      for (int x = 7; x < 200; x += 29) rect(t, x, 40 + (x * 7) % 44, 5, 3, s.dessus);  // pebbles
-      sauver(std::string("Sol/") + s.nom + n(i) + ".png", t);
-    }
-    SDL_Surface* f = toile(200, 200, s.dessous);
-    for (int k = 0; k < 6; ++k) disque(f, 20 + 33 * k, 40 + 25 * (k % 3), 6, s.dessus);
-    sauver(std::string("Sol/") + s.nom + "ssol.png", f);
+  const Terrain sets[] = {{"foret/", rgba(60, 140, 50), rgba(100, 70, 40), rgba(125, 95, 60)},
+                          {"desert/", rgba(220, 190, 120), rgba(180, 140, 80), rgba(200, 165, 105)},
+                          {"nuit/", rgba(30, 60, 40), rgba(50, 40, 30), rgba(68, 58, 46)},
+                          {"eau/", rgba(190, 180, 120), rgba(40, 80, 140), rgba(55, 95, 155)},
+                          {"eau2/", rgba(160, 160, 110), rgba(30, 60, 120), rgba(45, 75, 135)},
+                          {"eau3/", rgba(140, 130, 100), rgba(20, 40, 100), rgba(35, 55, 115)},
+                          // The editor's default ground, as a battle reads it.
+                          {"base.png", rgba(60, 140, 50), rgba(100, 70, 40), rgba(125, 95, 60)}};
+  for (const Terrain& t : sets) {
+    for (int i = 1; i <= 2; ++i) sauver(std::string("Sol/") + t.nom + n(i) + ".png", bande(t, i));
+    SDL_Surface* f = toile(200, 200, t.dessous);
+    for (int k = 0; k < 6; ++k) disque(f, 20 + 33 * k, 40 + 25 * (k % 3), 6, t.dessus);
+    sauver(std::string("Sol/") + t.nom + "ssol.png", f);
   }
-  SDL_Surface* base = toile(200, 120, rgba(100, 70, 40));
-  rect(base, 0, 0, 200, 16, rgba(60, 140, 50));
-  sauver("Sol/base.png", base);
+  // The editor always draws this one picture, whatever ground the map names,
+  // at half size in six columns from three left of the view: 800 px make its
+  // 400 px columns reach across the whole map area at any scroll.
+  sauver("Sol/base.png", bande(sets[6], 1, 4 * SOL_W));
 }
 
 void eclaboussures() {

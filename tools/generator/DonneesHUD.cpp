@@ -14,6 +14,13 @@ int au_hasard(int n) {
   return static_cast<int>((suite >> 16) % static_cast<unsigned int>(n));
 }
 
+// A soldier's head in his helmet, in his side's colour.
+void tete(SDL_Surface* s, int cx, int cy, Uint32 c) {
+  disque(s, cx, cy + 2, 5, rgba(230, 190, 150));
+  rect(s, cx - 7, cy - 6, 14, 6, c);
+  rect(s, cx - 8, cy - 1, 16, 2, c);
+}
+
 // Half-transparent panels no larger than what they frame, so the fight at
 // the screen's edges shows through them.
 void cadre_hud() {
@@ -24,9 +31,11 @@ void cadre_hud() {
   cadre(s, 0, 0, 300, 145, bord, 2);
   cadre(s, 6, 25, 282, 18, bord);   // life gauge, 10 cells of 27 px
   cadre(s, 88, 46, 204, 18, bord);  // aura gauge, 10 cells of 20 px
-  texte(s, "LIFE", 60, 68, 12, bord);
-  texte(s, "ALLIES", 150, 102, 12, rgba(0, 158, 224));
-  texte(s, "ENEMIES", 160, 122, 12, rgba(200, 60, 40));
+  // Signs, not words: both programs, English and French, show this frame.
+  rect(s, 64, 72, 12, 4, rgba(220, 50, 50));  // life: a red cross
+  rect(s, 68, 68, 4, 12, rgba(220, 50, 50));
+  tete(s, 190, 110, rgba(0, 158, 224));  // the allies' reinforcements
+  tete(s, 210, 130, rgba(200, 60, 40));  // the enemies'
   // Bottom corners: each weapon's silhouette (at most 120 px wide, from
   // x 6 and 786) over its ammunition count.
   rect(s, 0, 440, 132, 104, fond);

@@ -43,7 +43,7 @@ const Page PAGES[5] = {
 
 void page(int k) {
   SDL_Surface* s = toile(960, 544);
-  rect(s, 250, 40, 680, 450, rgba(15, 20, 30, 240));
+  rect(s, 250, 40, 680, 450, rgba(15, 20, 30));  // opaque: nothing of the menu shows through the text
   cadre(s, 250, 40, 680, 450, rgba(200, 180, 60), 3);
   texte(s, PAGES[k].titre, 590, 80, 36, rgba(240, 220, 120), true);
   int y = 130;

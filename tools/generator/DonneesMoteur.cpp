@@ -1,5 +1,6 @@
 // The engine core's files: the font, the default picture, the shared sounds,
-// the bullet and flame rows and the menu sheets.
+// the bullet and flame rows and the mission pictures. (The weapon sheets are
+// drawn from the weapons, with the hero choice.)
 #include <string>
 
 #include "Dessin.h"
@@ -53,21 +54,6 @@ void menus() {
   for (int i = 0; i < 7; ++i)
     sauver(general::Images_Missions[i],
            vignette(300, 200, rgba(40, 60 + 20 * i, 90), general::Missions[i]));
-  auto fiches = [](const char* const* table, int n, Uint32 fond) {
-    for (int i = 0; i < n; ++i) {
-      std::string chemin = table[i];
-      std::string nom = chemin.substr(chemin.rfind('/') + 1);
-      nom = nom.substr(0, nom.rfind('.'));
-      // One spelling per folder: the sheets live beside the mission pictures.
-      chemin.replace(0, std::string("Menus/histoire/missions").size(), "Menus/histoire/Missions");
-      sauver(chemin, vignette(320, 160, fond, nom));
-    }
-  };
-  fiches(general::FichesFusils, 8, rgba(70, 80, 60));
-  fiches(general::FichesPistolets, 4, rgba(60, 70, 90));
-  fiches(general::FichesProjectiles, 4, rgba(90, 60, 50));
-  fiches(general::FichesMelee, 5, rgba(80, 80, 80));
-  fiches(general::FichesAura, 3, rgba(60, 40, 100));
 }
 
 Etape moteur(0, "engine", [] {
