@@ -39,7 +39,13 @@ void soldat(SDL_Surface* s, int x, int y, int sens, Uint32 tenue, Uint32 casque)
   rect(s, sens > 0 ? x + 28 : x - 74, y + 24, 46, 6, rgba(30, 30, 30));  // rifle
 }
 
-void image(const Theme& t, const std::string& scene, int k, int n, const std::string& legende) {
+// A caption in both languages: the cut-scenes serve both programs, and the
+// early one speaks French only.
+struct Legende {
+  const char *fr, *en;
+};
+
+void image(const Theme& t, const std::string& scene, int k, int n, const Legende& legende) {
   SDL_Surface* s = toile(960, 544, t.ciel);
   rect(s, 0, 380, 960, 164, t.sol);
   rect(s, 0, 0, 960, 60, rgba(0, 0, 0));  // letterbox bands
@@ -49,7 +55,8 @@ void image(const Theme& t, const std::string& scene, int k, int n, const std::st
   if (scene == "Debut")
     for (int i = 0; i < k; ++i) soldat(s, 800 - 90 * i, 270, -1, ennemi, rgba(100, 20, 20));
   texte(s, t.nom, 480, 30, 32, rgba(255, 255, 255), true);
-  texte(s, legende, 480, 514, 22, rgba(255, 230, 120), true);
+  texte(s, legende.fr, 480, 500, 20, rgba(255, 230, 120), true);
+  texte(s, legende.en, 480, 526, 18, rgba(220, 220, 220), true);
   texte(s, std::to_string(k) + " / " + std::to_string(n), 900, 30, 18, rgba(200, 200, 200), true);
   std::string chemin = "Cinematiques/" + std::string(t.nom) + scene + std::to_string(k) + ".jpg";
   if (!Jpeg::ecrire(chemin, s)) std::fprintf(stderr, "gendata: cannot write %s\n", chemin.c_str());
@@ -65,9 +72,11 @@ Etape missions(1, "missions", [] {
     fichier_texte("Mission" + std::to_string(m + 1) + ".txt", contenu);
   }
   dossier("Cinematiques");
-  const char* avant[] = {"The squad lands at dawn.", "Enemy posts hold the way ahead.",
-                         "Take their command posts."};
-  const char* apres[] = {"The line is ours.", "On to the next objective."};
+  const Legende avant[] = {{"L'escouade d\xE9" "barque \xE0 l'aube.", "The squad lands at dawn."},
+                           {"Des postes ennemis barrent la route.", "Enemy posts hold the way ahead."},
+                           {"Prenez leurs postes de commandement.", "Take their command posts."}};
+  const Legende apres[] = {{"La ligne est \xE0 nous.", "The line is ours."},
+                           {"En avant vers le prochain objectif.", "On to the next objective."}};
   for (const Theme& t : THEMES) {
     for (int k = 1; k <= 3; ++k) image(t, "Debut", k, 3, avant[k - 1]);
     for (int k = 1; k <= 2; ++k) image(t, "Fin", k, 2, apres[k - 1]);
