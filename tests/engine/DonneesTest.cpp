@@ -43,7 +43,7 @@ TEST_F(Donnees, GeneratedCutScenesDecodeWithTheirBandsAndCaption) {
   EXPECT_LT(r + g + b, 30);
   int claire = 0;
   for (int x = 0; x < 960; ++x) {
-    lire_rgb(s, x, 514, r, g, b);
+    lire_rgb(s, x, 500, r, g, b);
     if (r > 200 && g > 180) ++claire;
   }
   EXPECT_GT(claire, 20);
