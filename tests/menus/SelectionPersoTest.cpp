@@ -1,6 +1,15 @@
+#include <SDL_image.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "Bataille.h"
 #include "Choix.h"
 #include "Script.h"
+#include "characters/Element.h"
+#include "engine/Fonctions.h"
 #include "menus/SelectionPerso.h"
+#include "weapons/Armes.h"
 
 namespace {
 
@@ -89,4 +98,70 @@ TEST_F(Choix, HeroChoiceRunsWithoutItsPicturesAndOffersBothForAnUnknownSetting) 
   EXPECT_EQ(Selectionner_Perso(nullptr, -3), 1);
   EXPECT_EQ(general::perso_choisi, 0);
   EXPECT_FALSE(a_sec());
+}
+
+namespace {
+
+class PortraitHeros : public Bataille {};
+
+}  // namespace
+
+// Each portrait shows its hero as the battle's own drawing puts him standing
+// with the rifle aimed level to the right, with his own sex's shoulders: the
+// body frame twice as large, its corner at (-20, 4) of the portrait. Over the
+// same backdrop only the rounding of half see-through pixels may differ.
+TEST_F(PortraitHeros, EachHeroStandsAsTheBattleDrawsHimAimingLevel) {
+  struct Cas {
+    const char* nom;
+    const char* fichier;
+    const char* arme;
+    char sexe;
+    Uint8 r, g, b;
+  };
+  general::Choix_perso = 0;  // no second hero brought along
+  general::zoom = 1.0;
+  general::dezoom = 0;
+  general::Scrolling = general::origine;
+  const Cas heros[2] = {{"Korvan", "korvan.png", "QD-AR", 0, 40, 60, 80}, {"Vesk", "vesk.png", "N-10", 1, 60, 45, 75}};
+  for (const Cas& c : heros) {
+    SCOPED_TRACE(c.nom);
+    Tramer* t = Tramer::AllouerPerso(c.nom, false);
+    ASSERT_NE(t, nullptr);
+    Armes* arme = nullptr;
+    for (Armes* a : Element::ArmesPrincipales)
+      if (a && std::string(a->get_nom()) == c.arme) arme = a;
+    ASSERT_NE(arme, nullptr);
+    // The catalogue's weapon is lent: the soldier gets his own back before
+    // the battle is cleared, or both would be freed twice.
+    Armes* sienne = t->ArmePrincipale;
+    t->ArmePrincipale = arme;
+    general::sexe = c.sexe;
+    t->classe = NORMAL;
+    t->action = COURIR;
+    t->En_mouvement = false;
+    t->vivant = true;
+    t->direction = DROITE;
+    t->position = Rect(100, 100, 0, 0);
+    const SDL_Rect epaule = general::pos_bras[static_cast<int>(c.sexe)][0][arme->get_type()];
+    SDL_Surface* viseur = arme->donnerViseur();
+    t->cible = Rect(2000, 100 + epaule.y + (viseur ? viseur->h / 2 : 0), 0, 0);
+    SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, c.r, c.g, c.b));
+    t->blit_only();
+    t->ArmePrincipale = sienne;
+
+    SDL_Surface* p = IMG_Load((std::string("Menus/histoire/Missions/personnages/") + c.fichier).c_str());
+    ASSERT_NE(p, nullptr);
+    int ecarts = 0;
+    for (int y = 0; y < 148; ++y)
+      for (int x = 0; x < 150; ++x) {
+        const int X = 2 * (x - 10), Y = 2 * y + 4;  // 148 rows: above the ground
+        if (X < 4 || X >= p->w - 4) continue;       // the portrait's frame
+        Uint8 r, g, b, R, G, B;
+        lire_rgb(general::ecran, 100 + x, 100 + y, r, g, b);
+        lire_rgb(p, X, Y, R, G, B);
+        if (std::abs(r - R) > 3 || std::abs(g - G) > 3 || std::abs(b - B) > 3) ++ecarts;
+      }
+    SDL_FreeSurface(p);
+    EXPECT_EQ(ecarts, 0);
+  }
 }

@@ -59,42 +59,100 @@ struct Heros {
   const char* nom;
   const char* sexe;  // "Hommes" or "Femmes"
   const char* peau;  // "Blanc" or "Noir"
-  const char* arme;  // the main weapon of the hero's character file
-  int epaule_x;      // the shoulder in the arm pictures, as the battle takes it
-  int bras_x, bras_y;  // the shoulder on the standing body, a rifle in hand
+  const char* arme;  // the main weapon of the hero's character file: a rifle for both
+  // 0 for a man, 1 for a woman, as the anchor tables count. The battle picks
+  // the row by general::sexe, which is the sex of the soldier made last, so a
+  // hero may borrow the other's shoulders there; the portrait takes the hero's
+  // own, the row the bodies are drawn for.
+  int indice_sexe;
 };
 
 constexpr int L = 300, H = 380, K = 2;  // the portrait, and the scale of the figure on it
 
-// One hero standing, aiming level to the right, layered as the battle draws
-// a soldier: far arm and sleeve, body and clothing, weapon, near arm and
+struct Coin {
+  int x, y;
+};
+
+// Where the battle lays an arm, a sleeve or the gun of a soldier standing and
+// aiming level to the right. Tramer_dessin.cpp (dessiner_vise, piece_tournee)
+// hangs them on the shoulder: the near arm and the gun start at the shoulder on
+// the body, general::pos_bras[sex][standing][RIFLE]; the far arm and the
+// sleeves first centre themselves on the near arm; then every piece loses half
+// its turned size and is moved so that the shoulder point of the arm pictures,
+// general::pos_epaule[sex], measured from the middle of the piece's reference
+// size, falls there. Level to the right nothing turns (the angle is 0, and an
+// unturned picture keeps its size), so only these sums are left. The
+// reference sizes are the battle's too: the near arm and the gun take the far
+// arm's height, the near sleeve the near arm's.
+struct Epaule {
+  SDL_Rect point;         // in the arm pictures
+  SDL_Rect sur_corps;     // on the standing body frame
+  SDL_Rect proche, loin;  // unturned near and far arm pictures
+
+  Epaule(int sexe, SDL_Surface* bras_proche, SDL_Surface* bras_loin)
+      : point(general::pos_epaule[sexe]),
+        sur_corps(general::pos_bras[sexe][0][RIFLE]),
+        proche(taille(bras_proche)),
+        loin(taille(bras_loin)) {}
+
+  static SDL_Rect taille(SDL_Surface* s) {
+    return {0, 0, static_cast<Uint16>(s ? s->w : 0), static_cast<Uint16>(s ? s->h : 0)};
+  }
+
+  // Top-left corner of `p` from the body frame's corner; `cale`: centred on
+  // the near arm first. larg x haut: its reference size.
+  Coin place(SDL_Surface* p, bool cale, int larg, int haut) const {
+    int x = sur_corps.x, y = sur_corps.y;
+    if (cale) {
+      x += p->w / 2 - proche.w / 2;
+      y += p->h / 2 - proche.h / 2;
+    }
+    x -= p->w / 2;
+    y -= p->h / 2;
+    y -= point.y - haut / 2;
+    x += larg / 2 - point.x;
+    return {x, y};
+  }
+  Coin bras_loin(SDL_Surface* p) const { return place(p, true, loin.w, loin.h); }
+  Coin manche_loin(SDL_Surface* p) const { return place(p, true, p->w, loin.h); }
+  Coin bras_proche(SDL_Surface* p) const { return place(p, false, proche.w, loin.h); }
+  Coin manche_proche(SDL_Surface* p) const { return place(p, true, p->w, proche.h); }
+  Coin arme(SDL_Surface* p) const { return place(p, false, p->w, loin.h); }
+};
+
+// One hero standing, aiming level to the right, drawn on `s` with the body
+// frame's corner at (x, y), K times as large. Every piece is laid straight on
+// the portrait, as the battle blits each on the screen, so what is half
+// see-through shows the backdrop as it shows the battlefield. The layers are
+// the battle's: far arm and sleeve, body and clothing, gun, near arm and
 // sleeve. The standing pose is the last frame of the walk.
-SDL_Surface* figure(const Heros& h) {
+void figure(SDL_Surface* s, const Heros& h, int x, int y) {
   const std::string corps = std::string(h.sexe) + "/" + h.peau + "/", habits = std::string(h.sexe) + "/" + h.nom + "/";
-  SDL_Surface* f = toile(L / K, 150);
-  const int ox = -10;  // the 140 px frame, shifted so the rifle's muzzle fits
-  const int bx = ox + h.bras_x - h.epaule_x, by = h.bras_y - 33;
-  std::vector<SDL_Surface*> v = {lire(corps + "Bras/riflei1.png"), lire(habits + "Bras/riflei1.png")};
-  poser(f, v[0], bx, by);
-  poser(f, v[1], bx, by);
-  v.push_back(lire(corps + "run8.png"));
-  poser(f, v.back(), ox, 0);
+  std::vector<SDL_Surface*> v;
+  auto prendre = [&](const std::string& chemin) {
+    v.push_back(lire(chemin));
+    return v.back();
+  };
+  SDL_Surface* loin = prendre(corps + "Bras/riflei1.png");
+  SDL_Surface* proche = prendre(corps + "Bras/rifle1.png");
+  const Epaule e(h.indice_sexe, proche, loin);
+  auto poser_a = [&](SDL_Surface* p, Coin o) {
+    if (p) poser(s, p, x + o.x * K, y + o.y * K, K);
+  };
+  if (loin) poser_a(loin, e.bras_loin(loin));
+  if (SDL_Surface* m = prendre(habits + "Bras/riflei1.png")) poser_a(m, e.manche_loin(m));
+  poser_a(prendre(corps + "run8.png"), {0, 0});
   for (const char* p : {"Bas-1", "Bas-2", "Bas-3", "Haut-1", "Haut-2", "Poches", "Cou", "Cheveux", "Yeux", "Casque"}) {
     const std::string chemin = habits + p + "/run8.png";
-    if (SDL_Surface* s = IMG_Load(chemin.c_str())) {  // a part the costume lacks is simply not worn
-      SDL_FreeSurface(s);
-      v.push_back(lire(chemin));
-      poser(f, v.back(), ox, 0);
+    if (SDL_Surface* t = IMG_Load(chemin.c_str())) {  // a part the costume lacks is simply not worn
+      SDL_FreeSurface(t);
+      poser_a(prendre(chemin), {0, 0});
     }
   }
-  v.push_back(lire(std::string("Armes/") + h.arme + "/" + h.arme + ".png"));
-  if (v.back()) poser(f, v.back(), bx, h.bras_y - v.back()->h / 2 - 11);
-  v.push_back(lire(corps + "Bras/rifle1.png"));
-  poser(f, v.back(), bx, by);
-  v.push_back(lire(habits + "Bras/rifle1.png"));
-  poser(f, v.back(), bx, by);
+  if (SDL_Surface* a = prendre(std::string("Armes/") + h.arme + "/" + h.arme + ".png")) poser_a(a, e.arme(a));
+  if (proche) poser_a(proche, e.bras_proche(proche));
+  if (SDL_Surface* m = prendre(habits + "Bras/rifle1.png")) poser_a(m, e.manche_proche(m));
   liberer(v);
-  return f;
 }
 
 // Half the brightness, for the hero not highlighted.
@@ -109,9 +167,8 @@ void ternir(SDL_Surface* s) {
 void portrait(const std::string& chemin, const Heros& h, Uint32 fond, bool choisi) {
   SDL_Surface* s = toile(L, H, fond);
   rect(s, 0, 300, L, 40, rgba(70, 90, 60));  // the ground under the feet
-  SDL_Surface* f = figure(h);
-  poser(s, f, 0, 300 - 150 * K + 2 * K, K);
-  SDL_FreeSurface(f);
+  // The 140 px frame stands on the ground, shifted left so the muzzle fits.
+  figure(s, h, -10 * K, 300 - 150 * K + 2 * K);
   texte(s, h.nom, L / 2, 356, 24, rgba(255, 255, 255), true);
   if (!choisi) ternir(s);
   cadre(s, 0, 0, L, H, choisi ? rgba(240, 220, 120) : rgba(70, 70, 70), 4);
@@ -121,8 +178,8 @@ void portrait(const std::string& chemin, const Heros& h, Uint32 fond, bool chois
 void heros() {
   // One spelling per folder: the heroes live beside the mission pictures.
   const std::string dossier = "Menus/histoire/Missions/personnages/";
-  const Heros korvan = {"Korvan", "Hommes", "Blanc", "QD-AR", 9, 63, 50};
-  const Heros vesk = {"Vesk", "Femmes", "Noir", "N-10", 16, 67, 42};
+  const Heros korvan = {"Korvan", "Hommes", "Blanc", "QD-AR", 0};
+  const Heros vesk = {"Vesk", "Femmes", "Noir", "N-10", 1};
   for (bool choisi : {true, false}) {
     const std::string suffixe = choisi ? ".png" : "nonselec.png";
     portrait(dossier + "korvan" + suffixe, korvan, rgba(40, 60, 80), choisi);
