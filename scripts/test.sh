@@ -8,16 +8,27 @@ jobs=$(nproc)
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 
 # Each test program must also pass run whole, as one process: no test may
-# lean on state another left behind.
+# lean on state another left behind. The programs run side by side (each
+# test works in a folder of its own), and every one is waited for.
 whole() {
+  local pids=() noms=() t i echec=0
   for t in "$1"/tests/test_*; do
     [ -f "$t" ] && [ -x "$t" ] || continue
-    echo "whole: $t"
-    if ! "$t" --gtest_brief=1 2>"$t.stderr"; then
-      tail -n 40 "$t.stderr"
-      return 1
+    "$t" --gtest_brief=1 >"$t.stdout" 2>"$t.stderr" &
+    pids+=("$!")
+    noms+=("$t")
+  done
+  for i in "${!pids[@]}"; do
+    t=${noms[$i]}
+    if wait "${pids[$i]}"; then
+      echo "whole: $t: $(tail -n 1 "$t.stdout")"
+    else
+      echo "whole: $t FAILED"
+      tail -n 40 "$t.stdout" "$t.stderr"
+      echec=1
     fi
   done
+  return "$echec"
 }
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
