@@ -17,7 +17,7 @@ int16_t court(double v) {
 
 bool hors_16_bits(double v) { return !(v >= INT16_MIN && v <= INT16_MAX); }
 
-int pas_de_portee(int vx, double p_y) { return vx != 0 ? std::abs(vx) : static_cast<int>(std::fabs(p_y)); }
+int pas_de_portee(int vx) { return std::abs(vx); }
 
 SDL_Rect point_zoome(int x, int y) {
   const double z = general::zoom;

@@ -12,9 +12,9 @@ int16_t court(double v);
 // world: a shot that would get there is spent instead.
 bool hors_16_bits(double v);
 // What one move adds to an aimed shot's range: its horizontal step, whichever
-// way it goes. A shot whose horizontal step rounds to nothing (straight up or
-// down) counts its vertical one instead, or it would never run out.
-int pas_de_portee(int vx, double p_y);
+// way it goes, so that a shot aimed behind its facing still runs out. A shot
+// straight up or down adds nothing and flies on to the world's edge.
+int pas_de_portee(int vx);
 // The world-to-screen point of the zoomed view (the plain one at zoom 1).
 SDL_Rect point_zoome(int x, int y);
 // A timer running from now.

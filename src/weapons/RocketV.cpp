@@ -53,7 +53,7 @@ void RocketV::comportement() {
   }
   position.x = court(position.x + vitesse);
   y -= p_y;
-  parcours = static_cast<int16_t>(std::min(32767, parcours + pas_de_portee(vitesse, p_y)));
+  parcours = static_cast<int16_t>(std::min(32767, parcours + pas_de_portee(vitesse)));
 }
 
 int RocketV::p_collision(int16_t premier, bool) {

@@ -11,24 +11,6 @@
 
 namespace {
 const char* const* rangee_des_tirs(int r) { return general::Tirs[r >= 0 && r < 4 ? r : 0]; }
-
-// The map ends with its last solid thing: a shot moving by (dx, dy) with
-// nothing solid left ahead of it can never hit again.
-bool rien_devant(const TirV* t, int dx, double dy) {
-  const int x0 = t->position.x, x1 = x0 + t->TramePrincipale.w;
-  const double y0 = t->y, y1 = y0 + t->TramePrincipale.h;
-  for (int32_t i = 0; i < Mapping::dernier_objet; ++i) {
-    if (static_cast<uint32_t>(i) == t->element_actuel || !Mapping::occupe(i)) continue;
-    const Mapping* o = Mapping::Objets[i];
-    if (!o->physique || !o->affichage) continue;
-    const int ox0 = o->position.x, ox1 = ox0 + o->TramePrincipale.w;
-    const int oy0 = o->position.y, oy1 = oy0 + o->TramePrincipale.h;
-    const bool en_x = dx > 0 ? ox1 > x0 : dx < 0 ? ox0 < x1 : true;
-    const bool en_y = dy > 0 ? oy1 > y0 : dy < 0 ? oy0 < y1 : true;
-    if (en_x && en_y) return false;
-  }
-  return true;
-}
 }  // namespace
 
 TirV::TirV(SDL_Rect pos, double angle, int dir, int rangee) : TirV(pos, angle, dir, rangee_des_tirs(rangee)) {
@@ -95,16 +77,16 @@ void TirV::comportement() {
   if (vivant && (direction == DROITE || direction == GAUCHE)) {
     const int dx = direction == DROITE ? vitesse : -vitesse;
     const double dy = direction == DROITE ? -p_y : p_y;
-    // A shot never wraps round the world: past 16 bits, or past the map's
-    // last solid thing for an unlimited one, it is spent.
-    if (hors_16_bits(position.x + static_cast<double>(dx)) || hors_16_bits(y + dy) || (!limite && rien_devant(this, dx, dy))) {
+    // A shot never wraps round the world: past 16 bits it is spent. That is
+    // also where an unlimited shot that hits nothing ends.
+    if (hors_16_bits(position.x + static_cast<double>(dx)) || hors_16_bits(y + dy)) {
       vivant = false;
     } else {
       position.x = court(position.x + dx);
       y += dy;
     }
   }
-  parcours = static_cast<int16_t>(std::min(32767, parcours + pas_de_portee(vitesse, p_y)));
+  parcours = static_cast<int16_t>(std::min(32767, parcours + pas_de_portee(vitesse)));
 }
 
 void TirV::dessiner_cadre(SDL_Rect r) {

@@ -160,7 +160,7 @@ TEST_F(Balle, ZoomedViewScalesAroundTheScreenCentre) {
   EXPECT_GT(r, 200);
 }
 
-TEST_F(Balle, UnlimitedMissLeavesPastTheMapsLastSolidThingAndNeverWraps) {
+TEST_F(Balle, UnlimitedMissFliesOnToTheWorldsEdgeAndNeverWraps) {
   Cible* derriere = cible(100, 150, 40, 100, ENNEMI);
   cible(3000, 150, 40, 100, ALLIE);  // the map's far wall, of its own side
   auto* b = new TirV(Rect(1000, 200, 0, 0), 0, DROITE, 0);
@@ -173,7 +173,7 @@ TEST_F(Balle, UnlimitedMissLeavesPastTheMapsLastSolidThingAndNeverWraps) {
     ASSERT_GE(b->position.x, 1000);
   }
   EXPECT_FALSE(b->vivant);
-  EXPECT_LE(pas, (3040 - 1000) / 80 + 2);
+  EXPECT_GT(b->position.x, 32767 - 80);
   EXPECT_EQ(derriere->coups, 0);
 
   // A straight bullet near the end of the 16-bit range is spent, not wrapped.
@@ -183,20 +183,15 @@ TEST_F(Balle, UnlimitedMissLeavesPastTheMapsLastSolidThingAndNeverWraps) {
   EXPECT_EQ(t->position.x, 32700);
 }
 
-TEST_F(Balle, ShotStraightUpRunsOutAlongItsPath) {
+TEST_F(Balle, ShotStraightUpCountsNoRangeAndIsSpentAtTheWorldsEdge) {
   auto* b = new TirV(Rect(100, 4000, 0, 0), 90, DROITE, 0);
   b->camp = ALLIE;
   b->vitesse = 0;  // its horizontal step rounded to nothing
   b->p_y = 80;
-  for (int k = 0; k < 6; ++k) {
-    b->comportement();
-    b->bliting();
-  }
-  EXPECT_TRUE(b->vivant);  // 480 flown
-  b->comportement();
-  b->bliting();
-  EXPECT_FALSE(b->vivant);
-  EXPECT_DOUBLE_EQ(b->y, 4000 - 7 * 80);
+  const int pas = pas_de_vol(b);
+  EXPECT_EQ(b->parcours, 0);
+  EXPECT_EQ(pas, (4000 + 32768) / 80 + 1);
+  EXPECT_GE(b->y, -32768);
 }
 
 TEST_F(Balle, AimedRangeCountsOnlyTheHorizontalSteps) {
