@@ -83,9 +83,9 @@ bool Tramer::get_etre_discret() const {
   return action == TIRER_DISCRET || action == DISCRET || action == RAMPER || action == TIRER_RAMPER;
 }
 
+// The head zone is the soldier's own: a prone woman's head lies higher than a man's.
 int Tramer::relever_decalage_y() {
-  const int s = index_choix(static_cast<unsigned char>(general::sexe), 2);
-  return general::decalages_y[s][classe_posture(action)];
+  return general::decalages_y[description.index_sexe()][classe_posture(action)];
 }
 
 Tramer::Tramer() { type_objet = TRAMER; }

@@ -429,9 +429,9 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     }
     arme->set_direction(direction);
     const int gauche = direction == GAUCHE ? 1 : 0;
-    const int s = static_cast<unsigned char>(general::sexe) < 2 ? general::sexe : 0;
     const int k = bras_en_cours >= 0 && bras_en_cours < 3 ? bras_en_cours : 0;
-    const SDL_Rect S = general::pos_bras[s][classe_posture(action)][k];
+    // The shot leaves from the shoulder drawn: the soldier's own.
+    const SDL_Rect S = general::pos_bras[description.index_sexe()][classe_posture(action)][k];
     const int ox = gauche ? position.x + TramePrincipale.w - S.x : position.x + S.x;
     const int oy = position.y + S.y;
 

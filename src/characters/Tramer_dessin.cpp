@@ -16,7 +16,6 @@ namespace {
 
 int largeur_ecran() { return general::ecran ? general::ecran->w : 960; }
 int hauteur_ecran() { return general::ecran ? general::ecran->h : 544; }
-int index_sexe() { return static_cast<unsigned char>(general::sexe) < 2 ? general::sexe : 0; }
 
 // Every table of arm sets has one entry per pose; a weapon of another kind
 // (an aura picked mid-swing) is drawn with the first pose.
@@ -193,14 +192,14 @@ struct Piece {
   int x = 0, y = 0;
 };
 
-// A picture turned by `rotation` degrees about the shoulder: (x, y) is where
-// the unturned picture would start, W x H its reference size.
-Piece piece_tournee(SDL_Surface* s, double rotation, double theta, int x, int y, int W, int H) {
+// A picture turned by `rotation` degrees about the shoulder point e of the
+// body picture: (x, y) is where the unturned picture would start, W x H its
+// reference size.
+Piece piece_tournee(SDL_Surface* s, SDL_Rect e, double rotation, double theta, int x, int y, int W, int H) {
   Piece p;
   if (!s) return p;
   p.tourne = tourner_garde(s, rotation, 1.0);
   if (!p.tourne) return p;
-  const SDL_Rect e = general::pos_epaule[index_sexe()];
   const double c = std::cos(theta), s_ = std::sin(theta);
   x -= p.tourne->w / 2;
   y -= p.tourne->h / 2;
@@ -237,7 +236,11 @@ void dessiner_vise(Tramer& t, SDL_Rect T, bool anime) {
   if (g) g->set_direction(t.direction);
   const int dir = t.direction == GAUCHE ? 1 : 0;
 
-  const SDL_Rect a = general::pos_bras[index_sexe()][classe_posture(t.action)][pose_tir(t.bras_en_cours)];
+  // Every soldier hangs his arms on the anchors of his own body: a man's and a
+  // woman's bodies differ.
+  const int sexe = t.description.index_sexe();
+  const SDL_Rect a = general::pos_bras[sexe][classe_posture(t.action)][pose_tir(t.bras_en_cours)];
+  const SDL_Rect e = general::pos_epaule[sexe];
   SDL_Rect T2 = T;
   T2.x = static_cast<Sint16>(T.x + (dir ? t.TramePrincipale.w - a.x : a.x));
   T2.y = static_cast<Sint16>(T.y + a.y);
@@ -272,13 +275,14 @@ void dessiner_vise(Tramer& t, SDL_Rect T, bool anime) {
   const int aw = arme ? arme->w : 0;
   // The far arm and the sleeves are centred on the near arm before turning.
   auto cale = [&](SDL_Surface* img, SDL_Rect propre, int W_ref, int H_ref, double rot) {
-    return piece_tournee(img, rot, rad, T2.x + propre.w / 2 - bp.w / 2, T2.y + propre.h / 2 - bp.h / 2, W_ref, H_ref);
+    return piece_tournee(img, e, rot, rad, T2.x + propre.w / 2 - bp.w / 2, T2.y + propre.h / 2 - bp.h / 2, W_ref,
+                         H_ref);
   };
   Piece bras_loin = cale(image_bras(t.Bras[0][k], dir), bl, bl.w, bl.h, rotation);
   Piece manche_loin = cale(image_bras(t.VBras[0][k], dir), ml, ml.w, bl.h, rotation);
   Piece manche_proche = cale(image_bras(t.VBras[1][k], dir), mp, mp.w, bp.h, rotation);
-  Piece bras_proche = piece_tournee(image_bras(t.Bras[1][k], dir), rotation, rad, T2.x, T2.y, bp.w, bl.h);
-  Piece fusil = piece_tournee(arme, rotation, rad, T2.x, T2.y, aw, bl.h);
+  Piece bras_proche = piece_tournee(image_bras(t.Bras[1][k], dir), e, rotation, rad, T2.x, T2.y, bp.w, bl.h);
+  Piece fusil = piece_tournee(arme, e, rotation, rad, T2.x, T2.y, aw, bl.h);
 
   poser_piece(bras_loin);
   poser_piece(manche_loin);
@@ -313,7 +317,7 @@ void marqueurs(Tramer& t, SDL_Rect T) {
   SDL_Surface* marque = AllouerImage((std::string(allie ? "HUD/Allies/" : "HUD/Ennemis/") + etat).c_str(), 0, false);
   SDL_Surface* barre = AllouerImage("HUD/barre.png", 0, false);
   SDL_Surface* pip = AllouerImage(allie ? "HUD/VieAlliee.png" : "HUD/VieEnnemie.png", 0, false);
-  const int h = t.action == MORT ? general::decalages_y[0][2] : general::decalages_y[index_sexe()][classe_posture(t.action)];
+  const int h = t.action == MORT ? general::decalages_y[0][2] : t.relever_decalage_y();
   const int bw = barre ? barre->w : 0, bh = barre ? barre->h : 0;
   const int x = T.x + t.TramePrincipale.w / 2 - bw / 2, y = T.y - bh - 10 + h;
   poser(barre, x, y);

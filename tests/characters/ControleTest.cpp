@@ -163,6 +163,7 @@ class Tir : public Pilote {
 
 TEST_F(Tir, AimedShotLeavesAtTheAngleFromTheShoulderAndTheGunsMuzzle) {
   Tramer* t = soldat("Tireur", ALLIE, 200, SOL);
+  soldat("Femme", ALLIE, 2000, SOL, 1, 100, 0, 1);  // made last: the man still fires from his own shoulder
   Horloge::avancer(1000);
   t->action = TIRER;
   viser(t, 100, -100);

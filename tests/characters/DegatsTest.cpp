@@ -71,6 +71,7 @@ TEST_F(Degats, PlayersHeadShotKillsAtOnceExceptAMapTarget) {
 
 TEST_F(Degats, HeadZoneFollowsPostureAndAVerticalOffsetCancelsIt) {
   Tramer* t = soldat("Cible", 1, 0, 300);
+  soldat("Femme", 1, 2000, 300, 1, 100, 0, 1);  // made after him, she keeps her head to herself
   proteger_fini();
   t->action = RAMPER;  // prone man: head down to y + 109
   t->recevoirdegats(5, balle(300 + 108, true), 0, 0.0, 1);

@@ -341,7 +341,7 @@ TEST_F(Dessin, DemoArmsMeetTheBodyInEveryPose) {
 
 // The pistol is turned with the arm about the shoulder: it must sit in the
 // hand, ahead of the body, not over the face.
-TEST_F(Dessin, PistolIsHeldAheadOfTheFace) {
+TEST_F(Dessin, PistolIsHeldAheadOfTheFaceStandingOrProne) {
   Tramer* t = soldat("Tireur", ALLIE, 300, SOL, 2);  // QD-H
   ASSERT_NE(t, nullptr);
   t->action = COURIR;
@@ -364,6 +364,13 @@ TEST_F(Dessin, PistolIsHeldAheadOfTheFace) {
   const int x = t->position.x, y = t->position.y;
   EXPECT_EQ(pistolet(x + 58, y + 16, x + 83, y + 41), 0) << "the head";
   EXPECT_GT(pistolet(x + 83, y + a.y - 20, x + 140, y + a.y + 20), 20) << "ahead of the shoulder";
+  // Lying down, in front of him, though a woman was made after him.
+  soldat("Femme", ALLIE, 2000, SOL, 2, 100, 0, 1);
+  t->action = RAMPER;
+  effacer();
+  t->bliting();
+  const SDL_Rect p = general::pos_bras[0][2][GUN];
+  EXPECT_GT(pistolet(x + p.x, y + p.y - 15, x + p.x + 60, y + p.y + 15), 20) << "prone, from his own shoulder";
 }
 
 TEST_F(Dessin, FiringFromCrouchLastsOneFrame) {
