@@ -284,9 +284,11 @@ void Vehicule::RetirerPassager(int passager) {
   if (passager < 0 || passager >= nb_passager) return;
   if (Mapping* p = passagers[passager]) {
     p->position = position;
-    // Feet on the vehicle's bottom edge: out of a turret, shorter than a
-    // soldier, he would otherwise stand below the ground for good.
-    p->position.y = static_cast<Sint16>(position.y + TramePrincipale.h - p->TramePrincipale.h);
+    // Out of a vehicle shorter than he is (a turret), his feet would end
+    // below its bottom edge and stay sunk in the ground: he is raised to it.
+    // Out of a taller one he falls from where it stands.
+    if (p->TramePrincipale.h > TramePrincipale.h)
+      p->position.y = static_cast<Sint16>(position.y + TramePrincipale.h - p->TramePrincipale.h);
     IndexMonde::bouge(p);
     p->affichage = true;
   }
