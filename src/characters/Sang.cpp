@@ -15,29 +15,23 @@ std::string chemin_cadre(const char* dossier, short direction, int n) {
   return std::string(dossier ? dossier : "") + (direction == 1 ? "Gauche/" : "Droite/") + std::to_string(n) + ".png";
 }
 
-// The splashes still kept, oldest first.
-Sang* recentes[Sang::NB_MAX_SANG];
-int nb_recentes = 0;
-
-void oublier(Sang* s) {
-  int j = 0;
-  for (int i = 0; i < nb_recentes; ++i)
-    if (recentes[i] != s) recentes[j++] = recentes[i];
-  for (int i = j; i < nb_recentes; ++i) recentes[i] = nullptr;
-  nb_recentes = j;
-}
-
-// The oldest splash goes at the next frame pass, which gives its entry back.
-void retenir_recente(Sang* s) {
-  if (nb_recentes == Sang::NB_MAX_SANG) {
-    Sang* vieille = recentes[0];
-    oublier(vieille);
-    vieille->vivant = false;
-  }
-  recentes[nb_recentes++] = s;
-}
-
 }  // namespace
+
+Sang* Sang::premiere = nullptr;
+Sang* Sang::derniere = nullptr;
+
+int32_t Sang::rendre_la_plus_ancienne() {
+  for (Sang* s = premiere; s; s = s->suivante) {
+    if (!s->Tas || !s->enregistre() || s->element_actuel == 0) continue;
+    const auto i = static_cast<int32_t>(s->element_actuel);
+    // Freed as the frame pass reaps a splash, but its entry is emptied in
+    // place rather than the table compacted: a frame pass may be walking the
+    // table. Nothing else points to a splash.
+    delete s;
+    return i;
+  }
+  return -1;
+}
 
 Sang::Sang(const char* dossier, short dir, Mapping* c, SDL_Rect w, short, double) {
   demarrer(cycle);
@@ -73,11 +67,14 @@ Sang::Sang(const char* dossier, short dir, Mapping* c, SDL_Rect w, short, double
   physique = false;
   layer = 4;
   where.y = static_cast<Sint16>(where.y - TramePrincipale.h / 2 + 5);
-  retenir_recente(this);
+  precedente = derniere;
+  (derniere ? derniere->suivante : premiere) = this;
+  derniere = this;
 }
 
 Sang::~Sang() {
-  oublier(this);
+  (precedente ? precedente->suivante : premiere) = suivante;
+  (suivante ? suivante->precedente : derniere) = precedente;
   delete[] image;
 }
 

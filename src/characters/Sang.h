@@ -2,7 +2,7 @@
 // The blood splash of the earlier build: every hit a soldier takes leaves
 // one. It looks up its frames, notes in "sang.txt" which files it tried, and
 // then stays in the world, unseen and inert, until the next battle empties
-// the world or a hundred newer splashes have come after it.
+// the world; only a full world table takes the oldest one's entry back.
 #include "engine/Mapping.h"
 
 #if GAME_EARLY
@@ -13,9 +13,10 @@ class Sang : public Mapping {
   Sang(const char* dossier, short direction, Mapping* cible, SDL_Rect where, short layer, double angle);
   ~Sang() override;
 
-  // Splashes kept at once: past that, each new one sends the oldest away, so
-  // that a long battle never fills the world table with them.
-  static constexpr int NB_MAX_SANG = 100;
+  // For a world table with no entry left: deletes the oldest splash that
+  // holds an entry registration may reuse (not entry 0) and gives that
+  // entry; -1 when there is none.
+  static int32_t rendre_la_plus_ancienne();
 
   void bliting() override {}
   void blit_only() override {}
@@ -32,5 +33,12 @@ class Sang : public Mapping {
   // Its own frames (the array is the splash's, the pictures the cache's),
   // apart from the picture pair every world object has.
   SDL_Surface** image = nullptr;
+
+ private:
+  // Every splash, oldest first.
+  static Sang* premiere;
+  static Sang* derniere;
+  Sang* precedente = nullptr;
+  Sang* suivante = nullptr;
 };
 #endif

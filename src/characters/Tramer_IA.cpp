@@ -62,8 +62,9 @@ Vehicule* vehicule_libre(Tramer* t) {
   const int n = Vehicule::nb_vehicule < Vehicule::NB_MAX_VEHICULES ? Vehicule::nb_vehicule : Vehicule::NB_MAX_VEHICULES;
   for (int i = 0; i < n; ++i) {
     Vehicule* v = Vehicule::Vehicules[i];
-    // A wreck takes nobody.
-    if (!v || !v->physique || (v->camp != NUL && v->camp != t->camp) || v->nb_passager >= v->nb_passager_possible)
+    // A wreck takes nobody; the earlier ones still did.
+    if (!v || (!early && !v->physique) || (v->camp != NUL && v->camp != t->camp) ||
+        v->nb_passager >= v->nb_passager_possible)
       continue;
     const int d = distance(t, v);
     if (d <= meilleur) {

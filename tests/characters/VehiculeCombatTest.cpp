@@ -51,7 +51,7 @@ TEST_F(Combat, DestructionKillsEveryoneAboardAndPutsThemOutAtTheWreck) {
     EXPECT_EQ(s->sources[0], v);
     EXPECT_TRUE(s->affichage);
     EXPECT_EQ(s->position.x, 700);
-    EXPECT_EQ(s->position.y + s->TramePrincipale.h, 150 + v->TramePrincipale.h);
+    EXPECT_EQ(s->position.y, 150);
   }
   EXPECT_EQ(Mapping::centre_scrolling, h);
   EXPECT_EQ(v->camp, ALLIE);  // a wreck keeps its camp

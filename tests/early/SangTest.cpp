@@ -1,6 +1,7 @@
 // The earlier build's blood splash: one inert object per hit a soldier
 // takes, its frames counted up to the first gap and noted in "sang.txt";
 // and a scripted battle where the hero's shots leave them.
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -33,6 +34,12 @@ std::vector<std::string> lignes(const char* nom) {
   for (std::string l; std::getline(f, l);) v.push_back(l);
   return v;
 }
+
+// Stdout is captured till the end of the scope, however the test ends.
+struct Silence {
+  Silence() { testing::internal::CaptureStdout(); }
+  ~Silence() { testing::internal::GetCapturedStdout(); }
+};
 
 class SangSoldat : public Soldats {
  protected:
@@ -112,26 +119,47 @@ TEST_F(SangSoldat, FramesAreCountedUpToTheFirstGapAndAFolderWithoutFramesLeavesN
   EXPECT_EQ(flaques().size(), 1u) << "only the one made by hand";
 }
 
-TEST_F(SangSoldat, ALongBattleOfHitsNeverFillsTheWorldTableWithSplashes) {
-  testing::internal::CaptureStdout();
+TEST_F(SangSoldat, SplashesStayTillTheNextBattleAndAFullWorldGivesTheOldestOnesEntryToANewObject) {
+  Silence silence;  // the aimed bullets' traces
   Tramer* t = soldat("Cible", ENNEMI, 1000, 300);
   proteger_fini();
-  auto frapper = [t] {
+  auto frapper = [t](int16_t direction) {
     t->stats.pv_restants = t->stats.pv_max;
-    t->recevoirdegats(10, balle(900, 340, GAUCHE), GAUCHE, 0.0, 1);
+    t->recevoirdegats(10, balle(direction == GAUCHE ? 900 : 1100, 340, direction), direction, 0.0, 1);
   };
-  for (int k = 0; k < Mapping::NB_OBJETS + 50; ++k) {
-    frapper();
+  std::vector<Sang*> ordre;  // the splashes, oldest first
+  for (int k = 0; k < 150; ++k) {
+    const std::vector<Sang*> avant = flaques();
+    frapper(GAUCHE);
+    for (Sang* s : flaques())
+      if (std::find(avant.begin(), avant.end(), s) == avant.end()) ordre.push_back(s);
     if (k % 10 == 9) BlitingMapping();  // frames go by between the hits
   }
-  const size_t avant = flaques().size();
-  frapper();
-  const size_t apres = flaques().size();
-  TirV* b = balle(900, 340, GAUCHE);
-  testing::internal::GetCapturedStdout();
-  EXPECT_TRUE(b->enregistre()) << "bullets can still be fired";
-  EXPECT_LT(Mapping::dernier_objet, 1000);
-  EXPECT_EQ(apres, avant + 1) << "every hit still leaves its splash";
+  ASSERT_EQ(ordre.size(), 150u);
+  EXPECT_EQ(flaques().size(), 150u) << "no frame sends a splash away";
+
+  // The rest of the world fills the table.
+  while (Mapping::dernier_objet < Mapping::NB_OBJETS) (new Mapping())->Tas = true;
+  ASSERT_EQ(flaques().size(), 150u);
+  const uint32_t places[] = {ordre[0]->element_actuel, ordre[1]->element_actuel, ordre[2]->element_actuel};
+  auto* b = new TirV(Rect(900, 340, 0, 0), 0.0, GAUCHE, 0);
+  ASSERT_TRUE(b->enregistre()) << "a bullet can still be fired";
+  EXPECT_EQ(b->element_actuel, places[0]) << "in the oldest splash's place";
+  EXPECT_EQ(flaques().size(), 149u);
+
+  // A hit's bullet, then its splash, each take the next oldest one's place:
+  // the new splash is kept.
+  frapper(DROITE);
+  EXPECT_NE(dynamic_cast<TirV*>(Mapping::Objets[places[1]]), nullptr);
+  auto* nouvelle = dynamic_cast<Sang*>(Mapping::Objets[places[2]]);
+  ASSERT_NE(nouvelle, nullptr);
+  EXPECT_EQ(nouvelle->direction, DROITE) << "the new one, not the old one";
+  EXPECT_EQ(flaques().size(), 148u);
+  // The world goes on with what is left.
+  BlitingMapping();
+  EXPECT_EQ(flaques().size(), 148u);
+  EXPECT_TRUE(ordre[3]->enregistre());
+  EXPECT_TRUE(nouvelle->enregistre());
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // The earlier vehicles: no gravity and no return, driven whenever their camp
-// holds them, an AI that waits for a target, five seconds of protection,
-// crews that stay inside their wreck, and the older turret and weapons.
+// holds them, wrecked or not, an AI that waits for a target, five seconds of
+// protection, crews that stay inside their wreck, and the older turret and
+// weapons.
 #include <cmath>
 
 #include "../characters/Garage.h"
@@ -96,7 +97,7 @@ TEST_F(VehiculeAncien, NothingFallsAndNoWreckOrEmptyVehicleEverComesBack) {
   EXPECT_EQ(vide->camp, ALLIE);
 }
 
-TEST_F(VehiculeAncien, AVehicleItsCampHoldsDrivesWithoutCrewButNeitherANeutralOneNorAWreck) {
+TEST_F(VehiculeAncien, AVehicleItsCampHoldsDrivesWithoutCrewEvenWreckedAndTakesASoldierButANeutralOneStays) {
   soldat(4000, 100, ENNEMI);
   Vehicule* neutre = new VehiculeAerien(LOTUS, Rect(1000, 100, 0, 0));
   Vehicule* pris = new VehiculeAerien(LOTUS, Rect(1000, 400, 0, 0));
@@ -110,8 +111,9 @@ TEST_F(VehiculeAncien, AVehicleItsCampHoldsDrivesWithoutCrewButNeitherANeutralOn
   EXPECT_EQ(pris->position.x, 1040) << "empty, it still closes on the enemy";
   EXPECT_EQ(neutre->position.x, 1000) << "nobody's vehicle has no enemy";
   EXPECT_FALSE(neutre->tirer[0]);
-  EXPECT_EQ(epave->position.x, 1000);
-  EXPECT_FALSE(epave->tirer[0]);
+  EXPECT_EQ(epave->position.x, 1040) << "a wreck is still driven";
+  monter(epave, soldat(0, 0, ALLIE));
+  EXPECT_EQ(epave->nb_passager, 1) << "and still boarded";
 }
 
 TEST_F(VehiculeAncien, TheAIWaitsForATargetAimsStraightAtItAndIgnoresItsObjective) {
