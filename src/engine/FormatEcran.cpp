@@ -323,8 +323,8 @@ int remplir(SDL_Surface* dst, SDL_Rect* r, Uint32 couleur) {
 namespace {
 
 [[noreturn]] void erreur_png(png_structp png, png_const_charp) { longjmp(png_jmpbuf(png), 1); }
-// Whatever damage libpng can see is an error below: what it still calls a
-// warning is advice.
+// What libpng only warns about is damage to an optional chunk it has left
+// out: the picture itself is whole.
 void avertissement_png(png_structp, png_const_charp) {}
 
 // Where the channels of a 32-bit screen format lie, byte by byte in memory:
@@ -436,14 +436,13 @@ SDL_Surface* lire_png(std::FILE* f) {
   }
   png_init_io(png, f);
   png_set_sig_bytes(png, 8);
-  // A damaged picture is refused whole, never shown garbled: zlib's sum
-  // over the rows, every chunk's checksum, and what libpng would let pass
-  // with a warning all stop the reading.
-  png_set_benign_errors(png, 0);
-  png_set_crc_action(png, PNG_CRC_DEFAULT, PNG_CRC_ERROR_QUIT);
-  // Of the optional chunks only the transparency changes what we show;
-  // colour profiles, gamma and texts are skipped (their checksums checked),
-  // as SDL_image ignored them.
+  // A picture whose only damage is an optional chunk (a text with a wrong
+  // checksum, a transparency longer than the palette) loads without that
+  // chunk, as SDL_image loaded it: libpng's own choices stand for the chunks
+  // before the rows, and a wrong checksum stops the reading only in a
+  // required chunk. Of the optional chunks only the transparency changes
+  // what we show; colour profiles, gamma and texts are skipped, as
+  // SDL_image ignored them.
   png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_read_info(png, info);
   png_uint_32 w = 0, h = 0;
@@ -505,6 +504,11 @@ SDL_Surface* lire_png(std::FILE* f) {
   lignes = static_cast<png_bytep*>(std::malloc(sizeof(png_bytep) * h));
   if (!s || !lignes) longjmp(png_jmpbuf(png), 1);
   for (png_uint_32 y = 0; y < h; ++y) lignes[y] = static_cast<png_bytep>(s->pixels) + y * s->pitch;
+  // The rows are refused at their first fault, never shown garbled: libpng
+  // would only warn when zlib's sum fails after the last row, or when a
+  // pixel names a colour past the palette (SDL's conversion would read past
+  // its table).
+  png_set_benign_errors(png, 0);
   png_read_image(png, lignes);
   png_read_end(png, nullptr);
   png_destroy_read_struct(&png, &info, nullptr);

@@ -40,12 +40,11 @@ class Carte : public Bataille {
 };
 
 TEST_F(Carte, DemoMapFillsEveryRegistryAndTheSettings) {
-  const Objet_de_Reference* debut = entree_palette(DIVERS, DEBUT);
-  ASSERT_NE(debut, nullptr);
   ASSERT_TRUE(LireMap3("Plaine.map"));
-  // The quick read leaves the start point as the editor placed it.
+  // The quick read leaves the start point as the editor placed it: on the
+  // soldiers' line, 74 px above the ground.
   EXPECT_EQ(general::Debut_map.x, 260);
-  const int y_editeur = 535 - debut->TramePrincipale.h;
+  const int y_editeur = 535 - 74;
   EXPECT_EQ(general::Debut_map.y, y_editeur);
   EXPECT_EQ(general::Choix_perso, 1);
 
@@ -57,6 +56,10 @@ TEST_F(Carte, DemoMapFillsEveryRegistryAndTheSettings) {
   for (int i = 0; i < Tramer::nb_persos; ++i) {
     EXPECT_EQ(Tramer::Persos[i]->comportement_actuel, ATTAQUER_ENNEMI) << i;
     EXPECT_TRUE(Tramer::Persos[i]->physique) << i;
+    // The heroes appear where the soldiers of their side stand.
+    if (Tramer::Persos[i]->camp == ALLIE) {
+      EXPECT_EQ(Tramer::Persos[i]->position.y, general::Debut_map.y) << i;
+    }
   }
   EXPECT_EQ(relever_nb_persos(ALLIE), 2);
   EXPECT_EQ(relever_nb_persos(ENNEMI), 3);

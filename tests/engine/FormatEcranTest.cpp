@@ -306,12 +306,25 @@ size_t morceau(const std::string& png, const char* genre) {
   return std::string::npos;
 }
 
+uint32_t longueur(const std::string& png, size_t p) {
+  return static_cast<uint8_t>(png[p]) << 24 | static_cast<uint8_t>(png[p + 1]) << 16 |
+         static_cast<uint8_t>(png[p + 2]) << 8 | static_cast<uint8_t>(png[p + 3]);
+}
+
 // The chunk at p gets back its right checksum.
 void resigner(std::string& png, size_t p) {
-  const uint32_t n = static_cast<uint8_t>(png[p]) << 24 | static_cast<uint8_t>(png[p + 1]) << 16 |
-                     static_cast<uint8_t>(png[p + 2]) << 8 | static_cast<uint8_t>(png[p + 3]);
+  const uint32_t n = longueur(png, p);
   const uLong c = crc32(0L, reinterpret_cast<const Bytef*>(png.data() + p + 4), n + 4);
   for (int i = 0; i < 4; ++i) png[p + 8 + n + i] = static_cast<char>(c >> (24 - 8 * i));
+}
+
+// A whole chunk of kind `genre` holding `donnees`, rightly signed.
+std::string nouveau_morceau(const char* genre, const std::string& donnees) {
+  std::string m(4, '\0');
+  for (int i = 0; i < 4; ++i) m[i] = static_cast<char>(donnees.size() >> (24 - 8 * i));
+  m += std::string(genre, 4) + donnees + std::string(4, '\0');
+  resigner(m, 0);
+  return m;
 }
 
 }  // namespace
@@ -380,26 +393,54 @@ TEST_F(FormatEcran, PngReaderGivesWhatSdlImageAndTheConversionGive) {
 }
 
 // A damaged PNG is a missing picture, at once: never a garbled picture,
-// never a wait, whatever part of the file is damaged.
-TEST_F(FormatEcran, DamagedPngIsRefusedAtOnce) {
+// never a wait, whatever part of the file is damaged. Only a damaged
+// optional chunk is left out, and the picture loads as SDL_image loads it.
+TEST_F(FormatEcran, DamagedPngIsRefusedAtOnceUnlessOnlyAnOptionalChunkIsDamaged) {
   ecrire_variante((dossier_ / "sain.png").string(), PNG_COLOR_TYPE_PALETTE, 8, false, 0);
   const std::string sain = octets_de(dossier_ / "sain.png");
   ASSERT_NE(AllouerImage("sain.png", 0, false), nullptr);
-  const size_t trns = morceau(sain, "tRNS"), idat = morceau(sain, "IDAT"), iend = morceau(sain, "IEND");
-  ASSERT_TRUE(trns != std::string::npos && idat != std::string::npos && iend != std::string::npos);
+  const size_t plte = morceau(sain, "PLTE"), trns = morceau(sain, "tRNS"), idat = morceau(sain, "IDAT"),
+               iend = morceau(sain, "IEND");
+  ASSERT_TRUE(plte != std::string::npos && trns != std::string::npos && idat != std::string::npos &&
+              iend != std::string::npos);
+
+  std::vector<std::string> lisibles;
+  std::string s = sain;
+  s[trns + 8] ^= 0x01;  // the transparency's checksum no longer fits
+  lisibles.push_back(s);
+  s = sain;
+  std::string texte = nouveau_morceau("tEXt", std::string("Comment\0abc", 11));
+  texte[texte.size() - 1] ^= 0x01;  // a text whose checksum no longer fits
+  lisibles.push_back(s.insert(idat, texte));
+  // A two-colour palette given a third transparency entry.
+  ecrire_variante((dossier_ / "deux.png").string(), PNG_COLOR_TYPE_PALETTE, 1, false, 0);
+  s = octets_de(dossier_ / "deux.png");
+  const size_t t = morceau(s, "tRNS");
+  s.replace(t, 12 + longueur(s, t), nouveau_morceau("tRNS", s.substr(t + 8, longueur(s, t)) + '\xFF'));
+  lisibles.push_back(s);
+  for (size_t i = 0; i < lisibles.size(); ++i) {
+    const std::string nom = "lisible" + std::to_string(i) + ".png";
+    ecrire_fichier(nom, lisibles[i]);
+    testing::internal::CaptureStderr();  // libpng's own warnings, from SDL_image
+    EXPECT_TRUE(comme_sdl_image((dossier_ / nom).string()));
+    testing::internal::GetCapturedStderr();
+  }
 
   std::vector<std::string> abimes;
   // A plain RGB picture's rows stored, not compressed, so that a changed
-  // byte still inflates: only zlib's sum tells.
+  // byte still inflates: only zlib's sum tells, in a chunk of its own after
+  // the rows, where libpng would only warn.
   ecrire_variante((dossier_ / "brut.png").string(), PNG_COLOR_TYPE_RGB, 8, false, -1, 0);
-  std::string s = octets_de(dossier_ / "brut.png");
-  s[morceau(s, "IDAT") + 8 + 40] ^= 0x01;  // its chunk's checksum rewritten
-  resigner(s, morceau(s, "IDAT"));
-  abimes.push_back(s);
+  s = octets_de(dossier_ / "brut.png");
+  const size_t rangs = morceau(s, "IDAT"), n = longueur(s, rangs);
+  std::string lignes = s.substr(rangs + 8, n - 4);
+  lignes[40] ^= 0x01;
+  const std::string somme = s.substr(rangs + 8 + n - 4, 4);
+  abimes.push_back(s.replace(rangs, 12 + n, nouveau_morceau("IDAT", lignes) + nouveau_morceau("IDAT", somme)));
   abimes.push_back(sain.substr(0, trns + 9));  // the transparency runs past the end
   abimes.push_back(sain.substr(0, iend));      // cut after the rows
   s = sain;
-  s[trns + 8] ^= 0x01;  // the transparency's checksum no longer fits
+  s[plte + 8] ^= 0x01;  // the palette's checksum no longer fits
   abimes.push_back(s);
   // A chunk declaring two gigabytes before the rows.
   s = sain;
@@ -415,6 +456,10 @@ TEST_F(FormatEcran, DamagedPngIsRefusedAtOnce) {
   s[morceau(s, "IEND") - 5] ^= 0x01;
   resigner(s, morceau(s, "IDAT"));
   abimes.push_back(s);
+  // Pixels naming colours past a four-colour palette: SDL's conversion of
+  // a palette with a colour key would read past its table.
+  s = sain;
+  abimes.push_back(s.replace(plte, 12 + longueur(s, plte), nouveau_morceau("PLTE", s.substr(plte + 8, 12))));
 
   const auto debut = std::chrono::steady_clock::now();
   for (size_t i = 0; i < abimes.size(); ++i) {

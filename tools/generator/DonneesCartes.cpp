@@ -18,6 +18,8 @@ using namespace Dessin;
 namespace {
 
 constexpr int SOL = 535;
+// Where the battle lets soldiers stand: 150 px tall, at 15 px from the bottom.
+constexpr int DEBOUT = SOL - 74;
 
 Objet_de_Reference* entree(int type, const std::string& nom) {
   for (long i = 0; i < Objet_de_Reference::nb_Objet_de_reference; ++i) {
@@ -28,12 +30,16 @@ Objet_de_Reference* entree(int type, const std::string& nom) {
   std::exit(1);
 }
 
-// Stands the item on the ground unless a height is given.
+// Stands the item on the ground unless a height is given. Soldiers, and the
+// start point where the heroes appear, stand on the soldiers' line: a hero
+// the computer leads walks off at once from where he appears, and lower down
+// he would walk sunk into the ground.
 Reference* poser(int type, const std::string& nom, int x, int y = -1) {
   Objet_de_Reference* o = entree(type, nom);
-  SDL_Rect r = {static_cast<Sint16>(x), static_cast<Sint16>(y >= 0 ? y : SOL - o->TramePrincipale.h), 0, 0};
-  if (type == ENNEMIS || type == ALLIES) {
-    if (y < 0) r.y = SOL - 74;  // where the battle lets them stand: 150 px tall, at 15 px from the bottom
+  const bool soldat = type == ENNEMIS || type == ALLIES;
+  if (y < 0) y = soldat || (type == DIVERS && nom == "Debut.png") ? DEBOUT : SOL - o->TramePrincipale.h;
+  SDL_Rect r = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+  if (soldat) {
     auto* p = new Reference_Perso(o, r);
     p->compter();
     return p;
