@@ -209,6 +209,7 @@ bool Vehicule::conduire() {
   // Never a neutral one, which would fire on both camps. The earlier game
   // drove any vehicle its camp had taken, with nobody aboard or wrecked;
   // this one only a manned vehicle still whole.
+  if constexpr (!early) deposer_les_morts();
   if (!vivant || camp == NUL) return false;
   if (!early && (!physique || nb_passager == 0)) return false;
   if (controlj())
@@ -300,6 +301,22 @@ void Vehicule::RetirerPassager(int passager) {
   --nb_passager;
   passagers[nb_passager] = nullptr;
   ES.remise_a_zero();
+}
+
+// A blast reaches the crew through a vehicle it leaves standing. Whoever it
+// killed is put out where the vehicle stands: left in his seat he would be
+// driven about dead and never come back, and his vehicle, counted as manned,
+// would never go home. The hero leaves as with the use key, so the camera
+// follows him.
+void Vehicule::deposer_les_morts() {
+  for (int k = nb_passager - 1; k >= 0; --k) {
+    const Mapping* p = passagers[k];
+    if (!p || p->vivant) continue;
+    if (est_hero(p))
+      sortir_joueur();
+    else
+      RetirerPassager(k);
+  }
 }
 
 void Vehicule::sortir_joueur() {

@@ -132,6 +132,7 @@ class Vehicule : public Mapping {
  private:
   void enregistrer();
   void retour_au_depart();
+  void deposer_les_morts();
   void placer_tourelle(SDL_Rect p, bool hero);
   SDL_Rect point_de_tir(int k) const;
   Mapping* chercher_cible();

@@ -58,6 +58,28 @@ TEST_F(Combat, DestructionKillsEveryoneAboardAndPutsThemOutAtTheWreck) {
   EXPECT_EQ(nb_joues("Impact.wav"), 1);
 }
 
+TEST_F(Combat, ACrewKilledAboardAStandingVehicleIsPutOutDeadAndTheVehicleGoesHome) {
+  Soldat* a = soldat(0, 0, ALLIE);
+  Soldat* h = hero(0, 0);
+  Vehicule* v = new VehiculeAerien(HELICO, Rect(700, 50, 0, 0));
+  embarquer(v, {a, h});
+  v->position.x = 2000;
+  Horloge::avancer(25000);
+  Bloc* souffle = bloc(0, 0, 1, 1);  // a blast strikes the crew, not the vehicle
+  for (Soldat* s : {a, h}) s->recevoirdegats(10000, souffle, 0, 0, 0);
+  v->comportement();
+  EXPECT_EQ(v->nb_passager, 0);
+  for (Soldat* s : {a, h}) {
+    EXPECT_TRUE(s->affichage);
+    EXPECT_FALSE(s->vivant);
+    EXPECT_EQ(s->position.x, 2000);  // lying where the vehicle stood
+  }
+  EXPECT_EQ(Mapping::centre_scrolling, h);
+  EXPECT_FALSE(v->deplacement_x || v->tirer[0]);  // nobody drives it
+  EXPECT_EQ(v->position.x, 700);                  // unmanned long enough: home
+  EXPECT_EQ(v->camp, NUL);
+}
+
 TEST_F(Combat, AnAircraftComesBackNeutralTwentySecondsAfterItsDestruction) {
   Soldat* s = soldat(0, 0, ENNEMI);
   Vehicule* v = new VehiculeAerien(HELICO, Rect(700, 50, 0, 0));
