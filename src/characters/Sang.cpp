@@ -26,7 +26,8 @@ int32_t Sang::rendre_la_plus_ancienne() {
     const auto i = static_cast<int32_t>(s->element_actuel);
     // Freed as the frame pass reaps a splash, but its entry is emptied in
     // place rather than the table compacted: a frame pass may be walking the
-    // table. Nothing else points to a splash.
+    // table. A blast's list of targets may still name it: that list strikes
+    // only what the table still holds, known by its number.
     delete s;
     return i;
   }

@@ -37,6 +37,8 @@ void Mapping::initialisation() {
   type_objet = MAPPING;
   vivant = true;
   colliser = -1;
+  static uint64_t dernier_numero = 0;
+  numero = ++dernier_numero;
   // Empty entries are reused from the top down; entry 0 is never reused.
   int32_t libre = IndexMonde::derniere_vide();
   if (libre == -2) {

@@ -114,6 +114,9 @@ class Mapping : public Bliting {
   bool affichage = true;
   uint32_t element_actuel = NON_ENREGISTRE;
   bool physique = false;
+  // Unique to this object for the whole run: an address may be handed to a
+  // new object once the old one is freed, a number never is.
+  uint64_t numero = 0;
 
  private:
   void initialisation();

@@ -51,8 +51,17 @@ void Explosion::frapper() {
   const int W = TramePrincipale.w, H = TramePrincipale.h;
   const SDL_Rect e = position;
   // Targets are chosen first and struck after: a struck object may add or
-  // remove world objects, which must not upset the scan.
-  std::vector<Mapping*> cibles;
+  // remove world objects, which must not upset the scan. A strike may even
+  // free a listed object (a splash sent away to make room) and a new object
+  // take its address; so each target is struck only while the table still
+  // holds that very object, known by its number. It is looked for where it
+  // was found first, then wherever a compacted table has moved it.
+  struct Cible {
+    int32_t entree;
+    Mapping* objet;
+    uint64_t numero;
+  };
+  std::vector<Cible> cibles;
   auto touche = [&](int32_t i) {
     if (!Mapping::occupe(i)) return false;
     Mapping* o = Mapping::Objets[i];
@@ -62,12 +71,13 @@ void Explosion::frapper() {
   };
   for (int32_t i = premier_touche("explosion", 0, e.x - W, e.x + W, touche); i >= 0;
        i = premier_touche("explosion", i + 1, e.x - W, e.x + W, touche))
-    cibles.push_back(Mapping::Objets[i]);
+    cibles.push_back({i, Mapping::Objets[i], Mapping::Objets[i]->numero});
   const int16_t coup = static_cast<int16_t>(early ? degat : degat / nb_frame);
-  for (Mapping* o : cibles) {
-    bool present = false;
-    for (int32_t i = 0; i < Mapping::dernier_objet && !present; ++i) present = Mapping::Objets[i] == o;
-    if (present) o->recevoirdegats(coup, this, 0, 0.0, 0);
+  for (const Cible& c : cibles) {
+    bool present = c.entree < Mapping::dernier_objet && Mapping::Objets[c.entree] == c.objet;
+    for (int32_t i = 0; i < Mapping::dernier_objet && !present; ++i) present = Mapping::Objets[i] == c.objet;
+    // Only an object still in the table may be read: a freed one is not.
+    if (present && c.objet->numero == c.numero) c.objet->recevoirdegats(coup, this, 0, 0.0, 0);
   }
 }
 

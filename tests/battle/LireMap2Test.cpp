@@ -56,7 +56,7 @@ TEST_F(Carte, DemoMapFillsEveryRegistryAndTheSettings) {
   for (int i = 0; i < Tramer::nb_persos; ++i) {
     EXPECT_EQ(Tramer::Persos[i]->comportement_actuel, ATTAQUER_ENNEMI) << i;
     EXPECT_TRUE(Tramer::Persos[i]->physique) << i;
-    // The heroes appear where the soldiers of their side stand.
+    // The placed allies stand on the soldiers' line, as high as the heroes' start.
     if (Tramer::Persos[i]->camp == ALLIE) {
       EXPECT_EQ(Tramer::Persos[i]->position.y, general::Debut_map.y) << i;
     }

@@ -2,6 +2,7 @@
 // takes, its frames counted up to the first gap and noted in "sang.txt";
 // and a scripted battle where the hero's shots leave them.
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "characters/Sang.h"
 #include "engine/BoucleMonde.h"
 #include "engine/OuvrirImage.h"
+#include "weapons/Explosion.h"
 #include "weapons/Projectiles.h"
 #include "weapons/TirV.h"
 
@@ -35,10 +37,14 @@ std::vector<std::string> lignes(const char* nom) {
   return v;
 }
 
-// Stdout is captured till the end of the scope, however the test ends.
+// Stdout is captured till the end of the scope, however the test ends; a
+// failing check's own message is caught with it, so a failed test shows it all.
 struct Silence {
   Silence() { testing::internal::CaptureStdout(); }
-  ~Silence() { testing::internal::GetCapturedStdout(); }
+  ~Silence() {
+    const std::string dit = testing::internal::GetCapturedStdout();
+    if (testing::Test::HasFailure()) std::fputs(dit.c_str(), stdout);
+  }
 };
 
 class SangSoldat : public Soldats {
@@ -160,6 +166,26 @@ TEST_F(SangSoldat, SplashesStayTillTheNextBattleAndAFullWorldGivesTheOldestOnesE
   EXPECT_EQ(flaques().size(), 148u);
   EXPECT_TRUE(ordre[3]->enregistre());
   EXPECT_TRUE(nouvelle->enregistre());
+}
+
+TEST_F(SangSoldat, ABlastWhoseHitsSendSplashesAwayStrikesOnlyWhatWasInReachWhenItBegan) {
+  Silence silence;
+  Tramer* a = soldat("A", ENNEMI, 1000, 300);
+  Tramer* b = soldat("B", ENNEMI, 1000, 300);
+  auto* e = new Explosion(P_char("Armes/Explosion3/"), Rect(1040, 340, 0, 0), 10);
+  e->camp = ALLIE;
+  for (int k = 0; k < 4; ++k) (new Sang("Sang/", GAUCHE, a, Rect(0, 0, 0, 0), 2, 0.0))->position = a->position;
+  while (Mapping::dernier_objet < Mapping::NB_OBJETS) (new Mapping())->Tas = true;  // far off, out of reach
+  proteger_fini();
+  Son::effacer_appels();
+  e->comportement();
+  // Each soldier's splash sends the oldest one away; a later splash may take
+  // its address, and must not be struck for it.
+  const auto coups = std::count_if(Son::appels().begin(), Son::appels().end(), [](const Son::Appel& c) {
+    return c.operation == "play" && c.nom.find("Impact.wav") != std::string::npos;
+  });
+  EXPECT_EQ(coups, 2 + 4 - 2);
+  EXPECT_EQ(flaques().size(), 4u);
 }
 
 namespace {

@@ -1,7 +1,7 @@
 // Whole earlier battles on the demo plain: an ally takes the rider at the
 // start, the hero joins him with the use key, drives it, fires its gun,
 // loses it with the ally inside, and comes back on foot; or leaves it over
-// the turret's wreck, which may take him in and let him out again.
+// the turret's wreck, which takes him in and lets him out again.
 #include <cstdlib>
 #include <cstring>
 
@@ -137,11 +137,11 @@ TEST_F(BatailleAncienne, TheHeroPutOutOverTheTurretsWreckIsNeverTrappedThereAndC
   quand([&] { return std::abs(v->position.x - epave->position.x) < 100; }, [&] { evenement_touche(vers, false); });
   puis([&] { evenement_touche(utiliser, true); }, 60);
   puis([&] { evenement_touche(utiliser, false); }, 30);
-  // The key may have taken him into the wreck, which he then drives: the
-  // use key held long enough puts him out again.
+  // The key takes him into the wreck, which he then drives: the use key
+  // held long enough puts him out again.
   puis([&] {
     dans_epave = !hero->affichage && Mapping::centre_scrolling == epave;
-    if (dans_epave) evenement_touche(utiliser, true);
+    evenement_touche(utiliser, true);
   }, 30);
   puis([&] { evenement_touche(utiliser, false); }, 70);
   puis([&] {
@@ -162,7 +162,8 @@ TEST_F(BatailleAncienne, TheHeroPutOutOverTheTurretsWreckIsNeverTrappedThereAndC
   accrocher();
   EXPECT_EQ(JouerMap(0, 0), 3);
   ASSERT_NE(epave, nullptr) << "the demo plain holds a turret";
-  EXPECT_TRUE(dehors) << "on foot, whether the wreck took him in or not (in it: " << dans_epave << ")";
+  EXPECT_TRUE(dans_epave) << "the earlier wrecks still take a driver";
+  EXPECT_TRUE(dehors) << "and let him out on foot";
   EXPECT_EQ(equipage_epave, 0);
   EXPECT_TRUE(au_sol);
   EXPECT_TRUE(revenu) << "he comes back at the allied flag";
