@@ -85,8 +85,9 @@ void construire_corps(const TableCorps& t) {
 
   T[DISCRET] = T[TIRER_DISCRET] = requis(P + "discret", t.cache_discret, 1);
   T[SAUTER] = T[TOMBER] = requis(P + "saut", t.cache_saut, 1);
-  T[RAMPER] = requis(t.couche, false, 1);
-  if (t.sexe == 0) T[TIRER_RAMPER] = T[RAMPER];
+  // Firing prone keeps the prone body under the prone clothes, for women as
+  // for men: the run set would stand her up, bare-headed, behind them.
+  T[RAMPER] = T[TIRER_RAMPER] = requis(t.couche, false, 1);
   Partie* ejecte = requis(P + "ejecte", t.cache_ejecte, 1);
   T[ETRE_EJECTE] = ejecte;
   if (ejecte && ejecte->nb_frame >= 1)

@@ -84,13 +84,15 @@ Pose accroupi(bool femme, int pas) {
 
 // Prone: chest raised on the elbows, hips and legs on the ground. A woman's
 // prone shoulder sits far higher in the frame than a man's: she kneels low,
-// leaning forward, rather than lie.
+// leaning forward, rather than lie. Her gun hangs from that shoulder and is
+// drawn over the head, so the head is held up: the eyes clear the scope as
+// they do standing and crouched.
 Pose couche(bool femme, int pas) {
   Pose p{};
   p.tw = femme ? 20 : 22;
   p.r = femme ? 11 : 12;
   if (femme) {
-    p.cou = {96, 61}, p.hanche = {62, 112}, p.tete = {105, 50};
+    p.cou = {97, 58}, p.hanche = {62, 112}, p.tete = {105, 45};
     p.jambes[0][0] = p.hanche, p.jambes[0][1] = {80 + pas, 144}, p.jambes[0][2] = {44 + pas, 146};
     p.jambes[1][0] = p.hanche, p.jambes[1][1] = {74 - pas, 145}, p.jambes[1][2] = {38 - pas, 146};
   } else {
@@ -98,7 +100,7 @@ Pose couche(bool femme, int pas) {
     p.jambes[0][0] = p.hanche, p.jambes[0][1] = {26 + 2 * pas, 141}, p.jambes[0][2] = {4 + 2 * pas, 143};
     p.jambes[1][0] = p.hanche, p.jambes[1][1] = {26 - 2 * pas, 143}, p.jambes[1][2] = {4 - 2 * pas, 144};
   }
-  p.haut = {p.tete.x + 6, 0};
+  p.haut = {p.tete.x + (femme ? 5 : 6), 0};
   return p;
 }
 

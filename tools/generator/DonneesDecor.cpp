@@ -59,7 +59,11 @@ void fonds() {
       const Uint32 loin = melange(f.ciel, f.horizon, 30);
       for (int x = 0; x < 960 + 160; x += 160) disque(s, x, 384 + (x / 160 % 2) * 10, 60 + (x / 160 % 3) * 12, loin);
       for (int b = 0; b < 4; ++b) rect(s, 0, 360 + 46 * b, 960, 46, melange(f.ciel, f.horizon, 45 + 55 * b / 3));
-      disque(s, 660 + 40 * i, 90, 30, rgba(250, 240, 200));  // the sun (or moon) drifts, clear of the HUD
+      // The sun (or moon) stays put, clear of the HUD and the clock: the
+      // frames alternate five times a second, so only its glow breathes a
+      // pixel from one to the next.
+      disque(s, 740, 90, 31 + i, melange(f.ciel, rgba(250, 240, 200), 60));
+      disque(s, 740, 90, 30, rgba(250, 240, 200));
       sauver(std::string("Fonds/") + f.nom + n(i) + ".png", s);
     }
     son(std::string("Fonds/") + f.nom + "Ambiance.wav", f.frequence, 2000, 0.5);
@@ -86,11 +90,14 @@ Uint32 eclairci(Uint32 c, int d) {
 
 // Frame `i` (1 or 2): a bright edge of grass (or sand) with tufts that sway
 // from one frame to the next, over trodden earth; `w` a multiple of SOL_W.
+// The frames alternate five times a second: the tufts keep their roots and
+// only their tips lean, one pixel then two.
 SDL_Surface* bande(const Terrain& t, int i, int w = SOL_W) {
   SDL_Surface* s = toile(w, SOL_H, t.sentier);
   rect(s, 0, 0, w, 4, t.dessus);
   rect(s, 0, 0, w, 1, eclairci(t.dessus, 50));  // the sunlit edge: the line feet rest on
-  for (int x = 10 * i; x < w; x += 40) rect(s, x, 4, 4, 3, t.dessus);  // tufts hanging over the earth
+  for (int x = 10; x < w; x += 40)  // tufts hanging over the earth
+    for (int k = 0; k < 3; ++k) rect(s, x + k * (i - 1), 4 + k, 4, 1, t.dessus);
   for (int x = 7; x < w; x += 29) rect(s, x, 9 + x % 5, 5, 2, t.dessous);  // pebbles
   return s;
 }

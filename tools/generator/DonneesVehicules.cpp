@@ -24,7 +24,7 @@ struct Forme {
 };
 
 const Forme FORMES[] = {
-    {"Vehicules/Terrestres/rider/", 240, 160, ROULANT, rgba(90, 110, 60)},
+    {"Vehicules/Terrestres/rider/", 240, 190, ROULANT, rgba(90, 110, 60)},
     {"Vehicules/Terrestres/tourelles/", 200, 110, CANON_FIXE, rgba(120, 110, 80)},
     {"Vehicules/Aeriens/helicopter/", 480, 210, HELICOPTERE, rgba(70, 95, 70)},
     {"Vehicules/Aeriens/Lotus/", 320, 180, AVION, rgba(60, 60, 120)},
@@ -37,16 +37,29 @@ const Forme FORMES[] = {
 
 const Uint32 NOIR = rgba(25, 25, 25), VITRE = rgba(150, 200, 230), GRIS = rgba(80, 80, 80);
 
+// The rider is an open jeep. Its own gun turns on the hull's top at (151,
+// 128), just above TOIT; the earlier program hangs the common turret at
+// (151, 28) instead, so a roll cage carries a top bar at that height for it
+// to stand on. The hull is what is hit and burns; the cage is open.
+constexpr int TOIT = 132, ARCEAU = 24;
+constexpr int RAYON_ROUE = 22;
+
 // The body, nose to the right; wheels and rotor are separate pictures.
 void corps(SDL_Surface* s, const Forme& f, Uint32 c, bool epave) {
   const int w = f.w, h = f.h;
   switch (f.allure) {
-    case ROULANT:
-      rect(s, 10, h / 3, w - 20, h / 2 - 10, c);                  // hull
-      rect(s, w / 2, h / 6, w / 3, h / 6 + 4, c);                 // cab
-      if (!epave) rect(s, w / 2 + 10, h / 6 + 6, w / 3 - 20, h / 8, VITRE);
-      rect(s, w - 20, h / 3 + 6, 12, 10, rgba(250, 230, 120));    // headlight
+    case ROULANT: {
+      const Uint32 tube = rgba(50, 55, 40);
+      if (!epave) ligne(s, 194, TOIT - 4, 188, TOIT - 44, VITRE, 7);  // windscreen
+      ligne(s, 200, TOIT, 192, ARCEAU + 4, tube, 5);             // cage: front pillar,
+      ligne(s, 106, TOIT, 112, ARCEAU + 4, tube, 5);             // rear hoop
+      rect(s, 104, ARCEAU, 102, 8, tube);                         // and top bar
+      rect(s, 164, TOIT - 26, 10, 26, rgba(40, 40, 36));          // driver's seat
+      rect(s, 8, TOIT, w - 16, h - TOIT - 22, c);                 // hull
+      rect(s, 8, TOIT, w - 16, 3, rgba(60, 75, 40));              // its rim
+      rect(s, w - 18, TOIT + 6, 10, 8, rgba(250, 230, 120));      // headlight
       break;
+    }
     case CANON_FIXE:
       for (int i = 0; i < 5; ++i) disque(s, 20 + i * (w - 40) / 4, h - 18, 18, rgba(150, 130, 90));  // sandbags
       rect(s, w / 2 - 40, h / 3, 80, h / 2, c);                  // platform
@@ -73,8 +86,9 @@ void corps(SDL_Surface* s, const Forme& f, Uint32 c, bool epave) {
   }
   // No lettering: the game mirrors vehicle pictures when they face left.
   if (!epave) {
-    disque(s, f.w / 2, f.h / 2, 9, rgba(255, 255, 255));
-    disque(s, f.w / 2, f.h / 2, 5, c);
+    const int y = f.allure == ROULANT ? TOIT + 16 : f.h / 2;
+    disque(s, f.w / 2, y, 9, rgba(255, 255, 255));
+    disque(s, f.w / 2, y, 5, c);
   }
 }
 
@@ -85,7 +99,8 @@ void modele(const Forme& f) {
   sauver(d + "normal.png", s);
   SDL_Surface* m = toile(f.w, f.h);
   corps(m, f, rgba(45, 40, 38), true);
-  for (int i = 0; i < 4; ++i) disque(m, f.w / 5 + i * f.w / 5, f.h / 3 + (i % 2) * 10, 10, rgba(230, 110, 30));  // fire
+  const int feu = f.allure == ROULANT ? TOIT : f.h / 3;
+  for (int i = 0; i < 4; ++i) disque(m, f.w / 5 + i * f.w / 5, feu + (i % 2) * 10, 10, rgba(230, 110, 30));  // fire
   sauver(d + "die.png", m);
   // Boarding plays the model's own sound; the common one is only a fallback.
   son(d + "Entree.wav", f.allure == CANON_FIXE ? 180 : 120, 500, 0.3);
@@ -94,11 +109,11 @@ void modele(const Forme& f) {
 void roues() {
   const Forme& f = FORMES[0];
   const std::string d = f.dossier;
-  const int r = 24, y = f.h - r - 2;
+  const int r = RAYON_ROUE, y = f.h - r - 2;
   const char* noms[] = {"roues-1.png", "roues-2.png", "roues-stop.png"};
   for (int k = 0; k < 3; ++k) {
     SDL_Surface* s = toile(f.w, f.h);
-    for (int x : {40, f.w / 2, f.w - 40}) {
+    for (int x : {50, f.w - 48}) {
       disque(s, x, y, r, NOIR);
       disque(s, x, y, r / 2, GRIS);
       // The spokes turn a quarter between the moving frames.
@@ -108,9 +123,16 @@ void roues() {
     }
     sauver(d + noms[k], s);
   }
-  SDL_Surface* t = toile(90, 80);  // pivot (21, 68)
-  disque(t, 21, 68, 11, rgba(70, 85, 50));
-  rect(t, 21, 64, 69, 8, NOIR);
+  // The gun turns about its mount, pivot (21, 68): a round mount looks the
+  // same at every angle and stays on the hull; the barrel runs from it.
+  SDL_Surface* t = toile(90, 80);
+  rect(t, 21, 66, 69, 5, NOIR);                    // barrel
+  rect(t, 82, 64, 8, 9, NOIR);                     // muzzle
+  rect(t, 12, 61, 34, 13, rgba(55, 60, 50));       // breech
+  rect(t, 42, 48, 5, 18, GRIS);                    // shield
+  rect(t, 24, 74, 14, 6, rgba(90, 100, 60));       // ammunition box
+  disque(t, 21, 68, 9, rgba(70, 85, 50));          // mount
+  disque(t, 21, 68, 3, NOIR);
   sauver(d + "Tourelle.png", t);
 }
 
