@@ -38,7 +38,8 @@ constexpr TableCorps Tables[] = {
     {0, 0, false, false, false, false, false, "Hommes/Blanc/couche"},
     {0, 1, true, true, true, true, true, "Hommes/Noir/couche"},
     {1, 0, true, true, false, false, false, "Femmes/Blanc/couche"},
-    {1, 1, false, true, true, true, true, "Femmes/Blanc/couche"},
+    // Her own crawl pictures: the light-skinned ones paled her face as she lay down.
+    {1, 1, false, true, true, true, true, "Femmes/Noir/couche"},
 };
 
 std::string prefixe(int sexe, int peau) {
