@@ -505,12 +505,11 @@ SDL_Surface* lire_png(std::FILE* f) {
   if (!s || !lignes) longjmp(png_jmpbuf(png), 1);
   for (png_uint_32 y = 0; y < h; ++y) lignes[y] = static_cast<png_bytep>(s->pixels) + y * s->pitch;
   // The rows are refused at their first fault, never shown garbled: libpng
-  // would only warn when zlib's sum fails after the last row, or when a
-  // pixel names a colour past the palette (SDL's conversion would read past
-  // its table).
+  // would only warn when zlib's sum fails after the last row. Nothing past
+  // the rows is read, as SDL_image read nothing there: a missing or damaged
+  // end chunk leaves the picture whole.
   png_set_benign_errors(png, 0);
   png_read_image(png, lignes);
-  png_read_end(png, nullptr);
   png_destroy_read_struct(&png, &info, nullptr);
   std::fclose(f);
   std::free(lignes);

@@ -393,9 +393,10 @@ TEST_F(FormatEcran, PngReaderGivesWhatSdlImageAndTheConversionGive) {
 }
 
 // A damaged PNG is a missing picture, at once: never a garbled picture,
-// never a wait, whatever part of the file is damaged. Only a damaged
-// optional chunk is left out, and the picture loads as SDL_image loads it.
-TEST_F(FormatEcran, DamagedPngIsRefusedAtOnceUnlessOnlyAnOptionalChunkIsDamaged) {
+// never a wait, whether its rows or a chunk they need is damaged. A damaged
+// optional chunk is left out and nothing past the rows is read: the picture
+// then loads as SDL_image loads it.
+TEST_F(FormatEcran, DamagedPngIsRefusedAtOnceUnlessItsRowsAndRequiredChunksBeforeThemAreWhole) {
   ecrire_variante((dossier_ / "sain.png").string(), PNG_COLOR_TYPE_PALETTE, 8, false, 0);
   const std::string sain = octets_de(dossier_ / "sain.png");
   ASSERT_NE(AllouerImage("sain.png", 0, false), nullptr);
@@ -418,6 +419,14 @@ TEST_F(FormatEcran, DamagedPngIsRefusedAtOnceUnlessOnlyAnOptionalChunkIsDamaged)
   const size_t t = morceau(s, "tRNS");
   s.replace(t, 12 + longueur(s, t), nouveau_morceau("tRNS", s.substr(t + 8, longueur(s, t)) + '\xFF'));
   lisibles.push_back(s);
+  lisibles.push_back(sain.substr(0, iend));  // cut after the rows
+  s = sain;
+  s.back() ^= 0x01;  // the end chunk's checksum no longer fits
+  lisibles.push_back(s);
+  // Pixels naming colours past a four-colour palette with a colour key:
+  // libpng tells only after the rows.
+  s = sain;
+  lisibles.push_back(s.replace(plte, 12 + longueur(s, plte), nouveau_morceau("PLTE", s.substr(plte + 8, 12))));
   for (size_t i = 0; i < lisibles.size(); ++i) {
     const std::string nom = "lisible" + std::to_string(i) + ".png";
     ecrire_fichier(nom, lisibles[i]);
@@ -438,7 +447,9 @@ TEST_F(FormatEcran, DamagedPngIsRefusedAtOnceUnlessOnlyAnOptionalChunkIsDamaged)
   const std::string somme = s.substr(rangs + 8 + n - 4, 4);
   abimes.push_back(s.replace(rangs, 12 + n, nouveau_morceau("IDAT", lignes) + nouveau_morceau("IDAT", somme)));
   abimes.push_back(sain.substr(0, trns + 9));  // the transparency runs past the end
-  abimes.push_back(sain.substr(0, iend));      // cut after the rows
+  s = sain;
+  s[iend - 1] ^= 0x01;  // the last rows' chunk's checksum no longer fits
+  abimes.push_back(s);
   s = sain;
   s[plte + 8] ^= 0x01;  // the palette's checksum no longer fits
   abimes.push_back(s);
@@ -456,10 +467,6 @@ TEST_F(FormatEcran, DamagedPngIsRefusedAtOnceUnlessOnlyAnOptionalChunkIsDamaged)
   s[morceau(s, "IEND") - 5] ^= 0x01;
   resigner(s, morceau(s, "IDAT"));
   abimes.push_back(s);
-  // Pixels naming colours past a four-colour palette: SDL's conversion of
-  // a palette with a colour key would read past its table.
-  s = sain;
-  abimes.push_back(s.replace(plte, 12 + longueur(s, plte), nouveau_morceau("PLTE", s.substr(plte + 8, 12))));
 
   const auto debut = std::chrono::steady_clock::now();
   for (size_t i = 0; i < abimes.size(); ++i) {
