@@ -206,10 +206,10 @@ void Vehicule::gravite() {
 bool Vehicule::conduire() {
   deplacement_x = deplacement_y = false;
   tirer[0] = tirer[1] = false;
+  if constexpr (!early) deposer_les_morts();
   // Never a neutral one, which would fire on both camps. The earlier game
   // drove any vehicle its camp had taken, with nobody aboard or wrecked;
   // this one only a manned vehicle still whole.
-  if constexpr (!early) deposer_les_morts();
   if (!vivant || camp == NUL) return false;
   if (!early && (!physique || nb_passager == 0)) return false;
   if (controlj())
