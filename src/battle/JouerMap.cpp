@@ -254,9 +254,7 @@ void signaler_carte_illisible() {
 // that it will not be there next time.
 void enregistrer_victoire(int mission, int map) {
   mettre_systeme_a_jour(mission, map);
-  if (SauvegardeSysteme()) return;
-  const std::string slot = nom_slot(general::fichier_utilise);
-  Avertir(early ? "Sauvegarde impossible : " + slot : "Could not save " + slot);
+  SauvegardeSystemeAvertie();
 }
 
 }  // namespace

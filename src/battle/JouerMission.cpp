@@ -18,8 +18,9 @@ int JouerMission(int id, int stade, SDL_Surface* Start) {
     if (id != general::nb_mission_accompli) return JouerMap(id, stade);
   }
   int r = 1;
-  // Past the mission's last map there is nothing left to chain.
-  while (id == general::nb_mission_accompli && general::continuer && stade < LireNbMapMission(id)) {
+  // A frontier past a shortened mission's end plays its last map, whose win
+  // moves the frontier on.
+  while (id == general::nb_mission_accompli && general::continuer) {
     r = JouerMap(id, stade);
     if (r != 0) break;
     ++stade;

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "battle/Missions.h"
+#include "engine/Avis.h"
 #include "engine/Constantes.h"
 
 namespace {
@@ -87,6 +88,13 @@ bool ecrire_slot(bool avec_choix) {
 }  // namespace
 
 bool SauvegardeSysteme() { return ecrire_slot(true); }
+
+bool SauvegardeSystemeAvertie() {
+  if (SauvegardeSysteme()) return true;
+  const std::string slot = nom_slot(general::fichier_utilise);
+  Avertir(early ? "Sauvegarde impossible : " + slot : "Could not save " + slot);
+  return false;
+}
 
 bool SauvegardePartie() { return ecrire_slot(false); }
 

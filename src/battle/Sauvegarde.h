@@ -19,6 +19,10 @@ std::string nom_slot(int numero);  // "Systeme<N>.sav"
 // written, in which case the previous slot file is untouched.
 bool SauvegardeSysteme();
 
+// The same, and when the slot cannot be written the player is told on screen
+// that this game will not be there next time.
+bool SauvegardeSystemeAvertie();
+
 // Writes only play time, statistics and the frontier (15 bytes) to the
 // current slot; false when it could not be written.
 bool SauvegardePartie();

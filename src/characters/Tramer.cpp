@@ -444,6 +444,11 @@ void ReinitialiserMap() {
 #if !GAME_EARLY
   general::pause = false;
   general::TimeUp = false;
+  // Each battle opens a fresh respawn window on the game clock: the timer
+  // was made as the program loaded, before SDL counted, so its own stamp
+  // would hold the window shut for weeks.
+  Tramer::TLimites.remise_a_zero();
+  Tramer::limite[0] = Tramer::limite[1] = 0;
 #endif
   // The previous battle is torn down before its tables are forgotten, so
   // every object of it is told to die and the heap-owned ones are freed.

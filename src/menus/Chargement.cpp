@@ -24,7 +24,8 @@ int Relever_Nb_Partie() {
 
 void Nouvelle_Partie() {
   general::fichier_utilise = Relever_Nb_Partie();
-  SauvegardeSysteme();
+  // The game goes on in memory; the player learns it is not in the slot.
+  SauvegardeSystemeAvertie();
 }
 
 namespace {

@@ -10,7 +10,8 @@ void Chargement();
 // exists but cannot be read still counts, so nothing ever writes over it.
 int Relever_Nb_Partie();
 
-// Takes the first free slot and writes the current progress into it.
+// Takes the first free slot and writes the current progress into it; a slot
+// that cannot be written is said on screen and the game goes on.
 void Nouvelle_Partie();
 
 // Removes slot `saveasup` of the `nb_save` slots and moves the later ones

@@ -73,11 +73,15 @@ TEST_F(Mission, AnEarlierMissionPlaysOnlyTheChosenMapAndLeavesTheFrontier) {
   EXPECT_EQ(general::nb_map_accompli, 0);
 }
 
-TEST_F(Mission, AMapPastTheMissionsLastPlaysNothing) {
-  general::nb_map_accompli_mission = 5;
-  accrocher();
-  EXPECT_EQ(JouerMission(0, 5, nullptr), 1);
-  EXPECT_EQ(departs(), 0);
+TEST_F(Mission, AFrontierPastTheMissionsLastPlaysItsLastMapWhoseWinMovesOn) {
+  general::nb_map_accompli_mission = 5;  // the mission file lost lines since
+  gagner();
+  accrocher(20000);
+  EXPECT_EQ(JouerMission(0, 5, nullptr), 0);
+  EXPECT_EQ(departs(), 1);
+  EXPECT_STREQ(general::nom_map.retournertexte(), "Usine.map");
+  EXPECT_EQ(general::nb_mission_accompli, 1);
+  EXPECT_EQ(general::nb_map_accompli_mission, 0);
 }
 
 TEST_F(Mission, AFinalLineFeedsEmptyEntryIsWonWithoutABattleAndTheMissionEnds) {

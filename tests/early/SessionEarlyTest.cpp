@@ -1,6 +1,8 @@
 // An earlier-program session from its entry point: start-up, a new game, the
 // first mission's hero and weapons, and a battle that fires and throws. The
 // demo data holds every file it reads, the accented aura folders included.
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 
@@ -65,4 +67,21 @@ TEST_F(SessionAncienne, AStartUpAndABattleReadNoMissingFile) {
   const std::string erreurs = testing::internal::GetCapturedStderr();
   EXPECT_TRUE(combat) << "the script stopped after " << s.images() << " frames";
   EXPECT_EQ(erreurs.find("missing file"), std::string::npos) << erreurs;
+}
+
+TEST_F(SessionAncienne, ANewGameWhoseSlotCannotBeWrittenTellsThePlayer) {
+  fs::create_directory(dossier_ / ("Systeme0.sav.tmp" + std::to_string(::getpid())));  // the slot's write goes here
+  const std::string avis = "Sauvegarde impossible : Systeme0.sav";
+  bool vu = false;
+  Script s;
+  s.puis(2 + NB_IMAGES_LOGOS + 2, [] { pousser_touche(SDLK_RETURN); });  // the title
+  s.puis(5, [] { pousser_touche(SDLK_RETURN); });                        // a new game
+  s.puis(4, [&] {
+    int w = 0, h = 0;
+    TTF_SizeText(general::Police, avis.c_str(), &w, &h);
+    vu = texte_a(avis, (960 - w) / 2, (544 - h) / 2);
+  });
+  s.fermer();
+  EXPECT_EQ(s.lancer(), 0);
+  EXPECT_TRUE(vu);
 }

@@ -1,5 +1,7 @@
 // The whole program from its entry point, on the virtual clock, driven by
 // events pushed after each flip.
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -26,6 +28,13 @@ constexpr int AVANT_TITRE = 2 + NB_IMAGES_LOGOS;
 std::string contenu(const std::string& nom) {
   std::ifstream f(nom, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// The line of a notice, as it stands in the middle of the screen.
+bool avis_a_l_ecran(const std::string& t) {
+  int w = 0, h = 0;
+  TTF_SizeText(general::Police, t.c_str(), &w, &h);
+  return texte_a(t, (960 - w) / 2, (544 - h) / 2);
 }
 
 class FrontEnd : public Banc {
@@ -131,6 +140,21 @@ TEST_F(FrontEnd, ANewGameTakesTheNextSlotAndQuitEndsTheProgram) {
   EXPECT_EQ(general::fichier_utilise, 3);
   EXPECT_EQ(Relever_Nb_Partie(), 4);
   EXPECT_FALSE(general::continuer);
+}
+
+TEST_F(FrontEnd, ANewGameWhoseSlotCannotBeWrittenTellsThePlayerAndGoesOn) {
+  fs::create_directory("Systeme0.sav.tmp" + std::to_string(::getpid()));  // the slot's write goes here first
+  bool avis = false;
+  Script s;
+  vers_les_slots(s);
+  s.touche(SDLK_RETURN, 4)  // "New Game"
+      .puis(4, [&] { avis = avis_a_l_ecran("Could not save Systeme0.sav"); })
+      .quand(1, [] { return texte_a("Story", 26, 230); }, [] {})
+      .fermer();
+  EXPECT_EQ(s.lancer(), 0);
+  EXPECT_TRUE(s.fini());
+  EXPECT_TRUE(avis);
+  EXPECT_FALSE(fs::exists("Systeme0.sav"));
 }
 
 TEST_F(FrontEnd, DeletingASlotMovesTheLaterSlotsDownWithTheirContents) {

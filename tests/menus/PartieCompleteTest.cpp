@@ -46,6 +46,16 @@ TEST_F(PartieComplete, ANewGameWinsTheFirstMissionSavesTheFrontierAndQuits) {
     SDL_Color c = pixel(100, 300);
     EXPECT_GT(std::abs(c.r - 40) + std::abs(c.g - 44) + std::abs(c.b - 52), 6)
         << "the editor's palette drawn over the battle";
+    // Ten enemies just came back; 15 s on, the window lets the next one in.
+    Tramer* ennemi = nullptr;
+    for (int i = 0; i < Tramer::nb_persos && !ennemi; ++i)
+      if (Tramer::Persos[i]->camp == ENNEMI && Tramer::Persos[i]->affichage) ennemi = Tramer::Persos[i];
+    ASSERT_NE(ennemi, nullptr);
+    ennemi->vivant = false;
+    Tramer::limite[ENNEMI] = 10;
+    Horloge::avancer(15001);
+    ennemi->reapparaitre2();
+    EXPECT_TRUE(ennemi->vivant) << "the respawn window reopens 15 s after the battle began";
     general::effectifs_map[1] = 0;
   });
   quand([&] {

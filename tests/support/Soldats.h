@@ -53,9 +53,6 @@ class Soldats : public Banc {
     Tramer::limite[0] = Tramer::limite[1] = 0;
     Tramer::Hero = nullptr;
     Horloge::regler(10000);
-#if !GAME_EARLY
-    Tramer::TLimites.remise_a_zero();
-#endif
     Son::effacer_appels();
   }
   void TearDown() override {
