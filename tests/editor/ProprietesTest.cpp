@@ -127,3 +127,15 @@ TEST_F(Proprietes, CreateOrLoadAsksOnceThenLoadsTheNamedCharacterAndCloses) {
   EXPECT_STREQ(general::nom_perso.retournertexte(), "Garde");
   EXPECT_EQ(general::vie_perso, 1234);
 }
+
+TEST_F(Proprietes, ANameRetypedAfterClearingItGivesTheMapNoLeadingBlank) {
+  general::nom_fond = "a";
+  general::Meteorologie = "Rien/";
+  std::vector<std::pair<SDLKey, Uint16>> touches = {{SDLK_BACKSPACE, 8}, {SDLK_b, 'b'}};
+  touches.insert(touches.end(), 7, {SDLK_DOWN, 0});
+  touches.insert(touches.end(), 5, {SDLK_BACKSPACE, 8});
+  for (char c : std::string("Pluie/")) touches.push_back({static_cast<SDLKey>(c | 0x20), static_cast<Uint16>(c)});
+  lancer(proprietemap, touches);
+  EXPECT_STREQ(general::nom_fond.retournertexte(), "b");
+  EXPECT_STREQ(general::Meteorologie.retournertexte(), "Pluie/") << "the row closed with the dialog";
+}
