@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "battle/Perso.h"
 #include "editor/NomFichier.h"
@@ -50,6 +51,20 @@ bool lire_entier(FILE* f, int32_t& v) {
   return true;
 }
 
+// Records the editor could not show (their catalog line is gone or moved),
+// each with the slot of the list it was read before: a save writes them back
+// as they were, in their place, so a marker still follows what it marks.
+struct Garde {
+  long rang;
+  EnregistrementMap e;
+};
+std::vector<Garde> gardes;
+
+bool ecrire_enregistrement(FILE* f, const EnregistrementMap& e) {
+  return ecrire_u8(f, e.type) && ecrire_u8(f, static_cast<unsigned char>(e.numero)) && ecrire_entier(f, e.x) &&
+         ecrire_entier(f, e.y) && (e.type != CIBLE || ecrire_le16(f, e.vie));
+}
+
 bool encore(FILE* f) {
   int c = std::fgetc(f);
   if (c == EOF) return false;
@@ -93,10 +108,14 @@ bool SauvegarderMap() {
     std::fprintf(stderr, "could not write the map \"%s\"\n", nom.c_str());
     return false;
   }
-  int32_t n = 0;
+  int32_t n = static_cast<int32_t>(gardes.size());
   for (long i = 0; i < Reference::derniere_Reference; ++i) n += reel(Reference::References[i]);
   bool ok = ecrire_entier(f, n);
-  for (long i = 0; ok && i < Reference::derniere_Reference; ++i) {
+  size_t g = 0;
+  for (long i = 0; ok && i <= Reference::derniere_Reference; ++i) {
+    const bool fin = i == Reference::derniere_Reference;
+    for (; ok && g < gardes.size() && (fin || gardes[g].rang <= i); ++g) ok = ecrire_enregistrement(f, gardes[g].e);
+    if (fin) break;
     Reference* r = Reference::References[i];
     if (!reel(r)) continue;
     ok = ecrire_u8(f, static_cast<unsigned char>(r->type)) && ecrire_u8(f, static_cast<unsigned char>(r->Origine)) &&
@@ -136,9 +155,15 @@ void LireMap() {
       break;
     }
     if (e.type == AUCUN) continue;
-    if (!placer(e)) ++ignores;
+    const long rang = Reference::derniere_Reference;
+    if (!placer(e)) {
+      gardes.push_back({rang, e});
+      ++ignores;
+    }
   }
-  if (ignores > 0) std::fprintf(stderr, "map \"%s\": %d items match nothing in the palette\n", nom.c_str(), ignores);
+  if (ignores > 0)
+    std::fprintf(stderr, "map \"%s\": %d items match nothing in the palette; they are kept as they are\n", nom.c_str(),
+                 ignores);
   if (entier) lire_reglages_map(f);
   std::fclose(f);
 }
@@ -206,4 +231,5 @@ void DesallouerMap() {
     Reference::References[i] = nullptr;
   }
   Reference::derniere_Reference = 0;
+  gardes.clear();
 }

@@ -10,7 +10,9 @@
 // could be written (the old file is then untouched).
 bool SauvegarderMap();
 // Appends the items of general::nom_map + ".map" to the edited map and sets
-// the map settings it holds. A missing file changes nothing.
+// the map settings it holds. A missing file changes nothing. Records that
+// match no palette entry show nothing but are kept: the next save writes
+// them back unchanged, in their place, until DesallouerMap.
 void LireMap();
 // Asks for a map name and loads it in place of the edited map.
 void CreerMap();

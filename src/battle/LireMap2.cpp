@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <map>
@@ -144,7 +145,9 @@ void poser(const EnregistrementMap& e, Objet_de_Reference* entree, Refus& refus)
       else new VehiculePolyvalent(P_char(nom), lieu);
       break;
     case CIBLE:
-      marquer_objectifs(lieu, entree->relever_camp(), e.vie);
+      // The file holds up to 65535; a target's life holds 32767, and more
+      // would wrap to a target already destroyed.
+      marquer_objectifs(lieu, entree->relever_camp(), std::min<int>(e.vie, INT16_MAX));
       break;
     default:
       break;

@@ -137,18 +137,22 @@ struct Proprietes {
     alerte = std::make_unique<ecriture2>(general::Police, P_char(t.c_str()), Rect(500, 0, 0, 0));
   }
 
-  void agir() {
-    if (ligne == SAUVER) {
-      sauver();
-    } else if (ligne == CHARGER) {
-      for (int& c : Element::Construction_en_cours) c = 0;
-      P_char nom = relever_nom_perso("Saisissez le pseudo du nouveau perso", "Nouveau");
-      if (general::continuer) commencer_perso(nom.retournertexte());
-    }
+  // True when the row's action closes the dialog.
+  bool agir() {
+    if (ligne == SAUVER) sauver();
+    if (ligne != CHARGER) return false;
+    for (int& c : Element::Construction_en_cours) c = 0;
+    P_char nom = relever_nom_perso("Saisissez le pseudo du nouveau perso", "Nouveau");
+    if (general::continuer) commencer_perso(nom.retournertexte());
+    // The Return that closed the prompt is still the last event: read again,
+    // it would ask for a name once more. The character is there; we are done.
+    touche(SDLK_RETURN) = false;
+    return true;
   }
 
-  void naviguer() {
-    if (navigation.cycle(100) != 3) return;
+  // True when the dialog is to close.
+  bool naviguer() {
+    if (navigation.cycle(100) != 3) return false;
     bool droite = touche(SDLK_RIGHT), gauche = touche(SDLK_LEFT);
     bool haut = touche(SDLK_UP), bas = touche(SDLK_DOWN);
     if (droite != gauche) {
@@ -161,8 +165,9 @@ struct Proprietes {
       ligne = std::min(ligne + 1, NB_LIGNES - 1);
       navigation.remise_a_zero();
     } else if (touche(SDLK_RETURN)) {
-      agir();
+      return agir();
     }
+    return false;
   }
 
   void dessiner() {
@@ -206,7 +211,7 @@ void proprieteperso() {
     remplir(0, 0, 0);
     if (SDL_PollEvent(&general::event) && general::event.type == SDL_KEYDOWN) d.saisir(general::event.key.keysym);
     d.echec = false;
-    d.naviguer();
+    if (d.naviguer()) partir = true;
     d.dessiner();
     Horloge::flip(general::ecran);
     Horloge::attendre(10);

@@ -322,6 +322,9 @@ int Mappeur() {
     Horloge::attendre(10);
     if (touche(controles::C_PROP) && ed.pret(500)) {
       proprietemap();
+      // The Return that closed the dialog is still down: the next event,
+      // a mouse motion as well, would read it as leaving the editor.
+      touche(SDLK_RETURN) = false;
       ed.action.remise_a_zero();
     }
   }

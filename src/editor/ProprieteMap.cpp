@@ -6,6 +6,7 @@
 #include <string>
 
 #include "battle/FichierMap.h"
+#include "battle/Perso.h"
 #include "engine/CompteurNumerique.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
@@ -82,6 +83,16 @@ struct Dialogue {
     }
   }
 
+  // A cleared row keeps a lone blank to type after; the name it gives the
+  // map carries none, or the battle would look for " Pluie/".
+  void rendre_textes() {
+    for (int l = 0; l < NB_LIGNES; ++l)
+      if (const char* t = liens[l] ? liens[l]->retournertexte() : nullptr) {
+        const std::string n = sans_blancs(t);
+        if (n != t) *liens[l] = n.c_str();
+      }
+  }
+
   void recompter() {
     minutes = general::temps_map / 60;
     secondes = general::temps_map % 60;
@@ -153,13 +164,16 @@ struct Dialogue {
       changer(droite ? 1 : -1);
       if (ligne != NOM && ligne != SOL) navigation.remise_a_zero();
     } else if (haut && !bas) {
+      rendre_textes();
       ligne = ligne == 0 ? NB_LIGNES - 1 : ligne - 1;
       navigation.remise_a_zero();
     } else if (bas && !haut) {
+      rendre_textes();
       ligne = ligne == NB_LIGNES - 1 ? 0 : ligne + 1;
       navigation.remise_a_zero();
     }
     if (touche(controles::C_PROP) || touche(SDLK_RETURN)) {
+      rendre_textes();
       agir();
       touche(controles::C_PROP) = false;
       touche(SDLK_RETURN) = false;
@@ -229,4 +243,5 @@ void proprietemap() {
     Horloge::attendre(10);
     SDL_EnableUNICODE(0);
   }
+  d.rendre_textes();
 }

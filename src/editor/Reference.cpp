@@ -1,10 +1,13 @@
 #include "editor/Reference.h"
-#include "engine/Saisie.h"
+
+#include <algorithm>
+#include <cstdint>
 
 #include "battle/FichierMap.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
 #include "engine/Interface.h"
+#include "engine/Saisie.h"
 
 Reference** Reference::References = nullptr;
 long Reference::derniere_Reference = 0;
@@ -14,10 +17,10 @@ int Reference_Perso::nb_ennemis = 0;
 
 namespace {
 
-// The number prompt belongs to the modal entry screens; until they exist a
-// new marker takes the prompt's starting value.
+// A target's life in battle holds at most 32767: more is kept at that.
 int demander_points_de_vie() {
-  return relever_nombre("Veuillez choisir le nombre de point de vie : ", "Points de vie : ", 10);
+  return std::clamp(relever_nombre("Veuillez choisir le nombre de point de vie : ", "Points de vie : ", 10), 0,
+                    static_cast<int>(INT16_MAX));
 }
 
 }  // namespace

@@ -172,7 +172,13 @@ TEST_F(FichierMap, DamagedFilesMakeOnlyWholeKnownRecords) {
   ASSERT_EQ(Reference::derniere_Reference, 2);
   EXPECT_EQ(Reference::References[0]->type, CIBLE);
   EXPECT_EQ(Reference::References[1]->position.x, 6);
+  // A save gives back, in their places, the records nothing could show.
+  ASSERT_TRUE(SauvegarderMap());
+  EXPECT_EQ(lire().substr(0, b.size() - 10), std::string("\x05\0\0\0", 4) + enr(42, 0, 1) + enr(OBJET, 200, 2) +
+                                                   enr(DEBUG, 0, 4) + enr(CIBLE, 0, 5) + enr(OBJET, 1, 6));
   DesallouerMap();
+  ASSERT_TRUE(SauvegarderMap());
+  EXPECT_EQ(lire().substr(0, 4), std::string(4, '\0')) << "an emptied map keeps none of them";
 
   // A huge count, then a record cut short: only the whole record is made.
   ecrire_fichier("Essai.map", std::string("\xFF\xFF\xFF\x7F", 4) + enr(OBJET, 0, 1) + enr(OBJET, 0, 2).substr(0, 7));

@@ -87,6 +87,8 @@ TEST_F(Carte, EditorPointMakesGamePositionAndMarkersFollowWhatTheyMark) {
                                      {OBJETS_DESTRUCTIBLES, 0, 100, 300},
                                      {OBJETS_DESTRUCTIBLES, 0, 400, 300},
                                      {CIBLE, 1, 400, 300, 250},
+                                     {OBJETS_DESTRUCTIBLES, 0, 600, 300},
+                                     {CIBLE, 0, 600, 300, 40000},
                                      {DIVERS, FIN, 500, 260}}));
   ASSERT_TRUE(lire("Essai.map"));
   Mapping* objet = nullptr;
@@ -110,6 +112,10 @@ TEST_F(Carte, EditorPointMakesGamePositionAndMarkersFollowWhatTheyMark) {
   EXPECT_EQ(avant->vie, 100);
   EXPECT_EQ(apres->camp, ENNEMI);
   EXPECT_EQ(apres->vie, 250);
+  auto* fort = static_cast<Objet_Destructible*>(a(2 * 600 - 480, 2 * 300 - 544, OBJET_DESTRUCTIBLE));
+  ASSERT_NE(fort, nullptr);
+  EXPECT_EQ(fort->vie, 32767) << "more than a target holds is not a wreck";
+  EXPECT_EQ(fort->camp, ALLIE);
   EXPECT_EQ(general::Fin_map.x, 2 * 500 - 480);
   EXPECT_EQ(general::Fin_map.y, 2 * 260 - 544);
 }

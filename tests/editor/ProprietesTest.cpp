@@ -2,8 +2,10 @@
 // numbers inside what their fields hold.
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "Banc.h"
+#include "battle/Perso.h"
 #include "editor/CreerPerso.h"
 #include "editor/ProprieteMap.h"
 #include "engine/Constantes.h"
@@ -109,4 +111,31 @@ TEST_F(Proprietes, CharacterLifeAndWexStayWithinTheirSixteenBits) {
   EXPECT_EQ(general::Wex, 5) << "Left stops above 0";
   EXPECT_STREQ(nom_arme_principale(-1), "");
   EXPECT_STREQ(nom_arme_principale(12), "");
+}
+
+TEST_F(Proprietes, CreateOrLoadAsksOnceThenLoadsTheNamedCharacterAndCloses) {
+  general::nom_perso = "Garde";
+  general::vie_perso = 1234;
+  ASSERT_TRUE(SauvegarderPerso());
+  general::nom_perso = "Autre";
+  general::vie_perso = 5;
+  std::vector<std::pair<SDLKey, Uint16>> touches = {{SDLK_UP, 0}, {SDLK_RETURN, 13}};
+  touches.insert(touches.end(), 7, {SDLK_BACKSPACE, 8});  // "Nouveau" is cleared
+  for (char c : std::string("Garde")) touches.push_back({static_cast<SDLKey>(c | 0x20), static_cast<Uint16>(c)});
+  lancer(proprieteperso, touches);
+  EXPECT_TRUE(general::continuer) << "the dialog asked for a name again instead of closing";
+  EXPECT_STREQ(general::nom_perso.retournertexte(), "Garde");
+  EXPECT_EQ(general::vie_perso, 1234);
+}
+
+TEST_F(Proprietes, ANameRetypedAfterClearingItGivesTheMapNoLeadingBlank) {
+  general::nom_fond = "a";
+  general::Meteorologie = "Rien/";
+  std::vector<std::pair<SDLKey, Uint16>> touches = {{SDLK_BACKSPACE, 8}, {SDLK_b, 'b'}};
+  touches.insert(touches.end(), 7, {SDLK_DOWN, 0});
+  touches.insert(touches.end(), 5, {SDLK_BACKSPACE, 8});
+  for (char c : std::string("Pluie/")) touches.push_back({static_cast<SDLKey>(c | 0x20), static_cast<Uint16>(c)});
+  lancer(proprietemap, touches);
+  EXPECT_STREQ(general::nom_fond.retournertexte(), "b");
+  EXPECT_STREQ(general::Meteorologie.retournertexte(), "Pluie/") << "the row closed with the dialog";
 }

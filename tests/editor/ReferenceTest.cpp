@@ -1,3 +1,5 @@
+#include <string>
+
 #include "Banc.h"
 #include "Palette.h"
 #include "battle/Catalogues.h"
@@ -102,6 +104,10 @@ TEST_F(Placement, MarkerKeepsTheLifeItWasGiven) {
   auto* c = new ReferenceCible(a, Rect(5, 6, 0, 0), 25);
   EXPECT_EQ(c->retourner_vie(), 25);
   EXPECT_EQ(c->Origine, 0);
+  // A typed life past what a target holds in battle is kept at its most.
+  for (char k : std::string("000")) pousser_touche(static_cast<SDLKey>(k), static_cast<Uint16>(k));
+  pousser_touche(SDLK_RETURN);
+  EXPECT_EQ((new ReferenceCible(a, Rect(5, 6, 0, 0), -1))->retourner_vie(), 32767);
   auto* plain = new Reference(a, Rect(0, 0, 0, 0));
   EXPECT_EQ(plain->retourner_vie(), 1);
   EXPECT_EQ(plain->retourner_camp(), 2);

@@ -240,7 +240,14 @@ TEST_F(Session, AMapBuiltWithTheMouseIsSavedReadBackAndItsCharacterDressedAndSav
   for (int i = 0; i < 6; ++i) tenir(s, SDLK_UP, 15);
   tenir(s, SDLK_RIGHT, 15);
   tenir(s, SDLK_RIGHT, 15);
-  tenir(s, SDLK_RETURN, 15, 6);
+  // Return closes the dialog while the hand on the mouse moves it: the
+  // editor stays.
+  s.puis(15, [] { appuyer(SDLK_RETURN); });
+  s.puis(4, [] { bouger(500, 200); });
+  s.puis(4, [] {
+    relacher(SDLK_RETURN);
+    EXPECT_GT(Reference::derniere_Reference, 0) << "the Return that closed the dialog left the editor";
+  });
   s.puis(PAUSE, [&] {
     EXPECT_STREQ(general::nom_fond.retournertexte(), "cielZ");
     EXPECT_EQ(general::effectifs_map[0], 12);
