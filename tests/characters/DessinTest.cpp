@@ -112,6 +112,27 @@ TEST_F(Dessin, MeleeSwingHitsEveryEnemyInReachAndNoFriend) {
   EXPECT_EQ(loin->stats.pv_restants, 100);
 }
 
+// Computer soldiers stop and swing once the enemy's centre is under 200 px
+// away: the lowered frame of every demo blade must reach that far, either way.
+TEST_F(Dessin, EveryDemoBladeLandsTheBlowAComputerSoldierStartsUnder200Px) {
+  for (const char* lame : {"Couteau/", "HG-2/", "HG/", "Kaiygh/", "Azura/"})
+    for (int cote : {1, -1}) {
+      ReinitialiserMap();
+      Tramer* t = soldat("Sabreur", ALLIE, 300, SOL);
+      Tramer* e = soldat("Cible", ENNEMI, 300 + 199 * cote, SOL);
+      delete t->ArmeSecondaire;
+      t->ArmeSecondaire = new Katana(P_char(lame), 60);
+      t->action = e->action = COURIR;
+      proteger_fini();
+      for (int i = 0; i < 300 && e->stats.pv_restants == 100; ++i) {
+        Horloge::avancer(10);
+        t->comportement();
+        t->bliting();
+      }
+      EXPECT_LT(e->stats.pv_restants, 100) << lame << (cote > 0 ? " facing right" : " facing left");
+    }
+}
+
 TEST_F(Dessin, SwingEndsOnFrameFourOfTheWalk) {
   Tramer* t = soldat("Sabreur", ALLIE, 300, SOL);
   t->action = COURIR;

@@ -226,6 +226,11 @@ TEST_F(FrontEnd, LoadingASlotOpensTheMainMenuAndStatisticsCountThePlayTime) {
       .touche(SDLK_DOWN)
       .touche(SDLK_DOWN)
       .touche(SDLK_RETURN)  // "Credits"
+      .puis(3, [] {
+        // The credits are drawn over the Escape hint's light key cap.
+        SDL_Color c = pixel(860, 510);
+        EXPECT_GT(c.r + c.g + c.b, 600) << "the Escape hint hidden under the credits";
+      })
       .fermer();
   EXPECT_EQ(s.lancer(), 0);
   EXPECT_TRUE(s.fini());

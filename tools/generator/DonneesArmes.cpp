@@ -170,8 +170,13 @@ void projectiles() {
 // lays each frame at the blade's own offset from the body frame's corner,
 // and the swing arm's hand is at one point of that frame (raised back, then
 // forward): each frame holds its hilt where that hand closes. Facing left,
-// the battle lays the frames 10 px short of a true mirror: the hilt sits
-// 5 px behind the hand and the grip is long, so both facings hold it.
+// the battle mirrors the frames about a 130 px body: the hilt sits 5 px
+// behind the hand and the grip is long, so both facings hold it.
+// The lowered frame's width is the blow's reach, counted from the striker's
+// centre as half his 130 px frame + that width - 20. Computer soldiers
+// swing once the enemy's centre is under 200 px away, so every reach is at
+// least 100: the blow they start lands. The blade stays its own length, and
+// the rest of the frame shows the cut sweeping forward to the reach.
 struct Lame {
   const char* dossier;
   int longueur, epaisseur;
@@ -188,6 +193,26 @@ const Lame LAMES[] = {
 // The swing arm's hands in the body frame (see the soldiers' looks).
 constexpr int MAIN_COUP[2][2] = {{58, 24}, {92, 44}};
 
+// The cut of the lowered frame, under the blade: the arc its tip swept
+// down from level, and streaks from that arc forward to the frame's edge.
+void balayage(SDL_Surface* s, int gx, int gy, int rayon, double angle, int largeur) {
+  auto sur_arc = [&](double a, int& x, int& y) {
+    x = gx + static_cast<int>(std::lround(rayon * std::cos(a)));
+    y = gy + static_cast<int>(std::lround(rayon * std::sin(a)));
+  };
+  for (int i = 0; i < 12; ++i) {
+    int x0, y0, x1, y1;
+    sur_arc(angle * i / 12, x0, y0);
+    sur_arc(angle * (i + 1) / 12, x1, y1);
+    bande(s, x0, y0, x1, y1, 3, rgba(235, 240, 255, 70));
+  }
+  for (int i = 1; i <= 3; ++i) {
+    int x, y;
+    sur_arc(angle * i / 4, x, y);
+    bande(s, x, y, largeur - 2, y, 2, rgba(235, 240, 255, 40 + 30 * i));
+  }
+}
+
 void lames() {
   constexpr double PI = 3.14159265358979;
   // Blade directions tried for each frame, in degrees, screen y down: the
@@ -195,8 +220,9 @@ void lames() {
   const int essais[3][4] = {{240, 210, 180, 180}, {0, 0, 0, 0}, {45, 60, 75, 90}};
   for (const Lame& l : LAMES) {
     const std::string F = std::string("Armes/") + l.dossier + "/";
-    // The third frame's width is the reach of the blow: kept as it was.
-    const int portee = l.longueur + 20;
+    // The lowered blade is laid out in its own length's room; the frame
+    // then widens to the reach, 50 px more for every blade.
+    const int place = l.longueur + 20, portee = l.longueur + 70;
     for (int k = 0; k < 3; ++k) {
       const int* m = MAIN_COUP[k == 0 ? 0 : 1];
       const int gx = m[0] - 5 - l.x[k], gy = m[1] - l.y[k];  // the hilt
@@ -204,7 +230,7 @@ void lames() {
       for (int a : essais[k]) {
         dx = std::cos(a * PI / 180), dy = std::sin(a * PI / 180);
         const double px = gx + (9 + l.longueur) * dx, py = gy + (9 + l.longueur) * dy;
-        const bool dedans = px >= 1 && py >= 1 && (k != 2 || px <= portee - 2);
+        const bool dedans = px >= 1 && py >= 1 && (k != 2 || px <= place - 2);
         if (dedans) break;
       }
       auto pt = [&](double d, int& x, int& y) {
@@ -219,6 +245,7 @@ void lames() {
       const int w = k == 2 ? portee : std::max({ax, px, cx + 5, gx}) + 4;
       const int h = std::max({ay, py, cy + 5, gy}) + 4;
       SDL_Surface* s = toile(w, h);
+      if (k == 2) balayage(s, gx, gy, 9 + l.longueur, std::atan2(dy, dx), w);
       bande(s, bx, by, px, py, l.epaisseur, l.acier);
       bande(s, ax, ay, cx, cy, 5, rgba(90, 50, 20));
       bande(s, cx - qx, cy - qy, cx + qx, cy + qy, 3, rgba(60, 60, 60));

@@ -27,8 +27,8 @@ void pause() {
 
 void game_over() {
   SDL_Surface* s = toile(960, 544, rgba(40, 0, 0, 120));
-  texte(s, "GAME OVER", 480, 200, 64, rgba(220, 40, 40), true);
-  texte(s, "Partie perdue", 480, 260, 28, rgba(220, 40, 40), true);  // the early build speaks French
+  // Both programs show it, one in English and one in French.
+  texte(s, "Partie perdue / Game over", 480, 230, 48, rgba(220, 40, 40), true);
   rect(s, 290, 310, 300, 80, PANNEAU);
   sauver("Menus/GameOver/over.png", s);
 }

@@ -81,6 +81,9 @@ void signe_entree(SDL_Surface* s, int x, int y, int w, int h, Uint32 c, int e) {
   pointe(s, x, y + h, -1, 0, e * 2 + 2, c);
 }
 
+// The Escape hint's size: it sits in the screen's bottom-right corner.
+constexpr int RETOUR_L = 110, RETOUR_H = 44;
+
 // Menu hints for both programs, with keys and signs instead of words:
 // Up/Down choose, Return confirms (a tick), Escape goes back.
 void menus() {
@@ -98,7 +101,7 @@ void menus() {
   ligne(s, 158, 24, 165, 31, rgba(90, 220, 90), 4);  // the tick: confirmed
   ligne(s, 165, 31, 180, 12, rgba(90, 220, 90), 4);
   sauver("Menus/Start/navigation.png", s);
-  s = toile(110, 44, panneau);
+  s = toile(RETOUR_L, RETOUR_H, panneau);
   touche_clavier(s, 6, 6, 48, 32);
   texte(s, "Esc", 30, 20, 15, encre, true);  // as the key itself reads
   ligne(s, 70, 22, 100, 22, rgba(240, 220, 120), 4);  // back
@@ -122,6 +125,9 @@ void menus() {
                           "Dessins : le g\xE9n\xE9rateur de donn\xE9" "es / Placeholder art: the data generator",
                           "Police / Font : DejaVu Sans"};
   for (int i = 0; i < 3; ++i) texte(s, lignes[i], 480, 220 + 50 * i, 24, rgba(230, 230, 230), true);
+  // The credits are drawn over their screen's Escape hint: the veil leaves
+  // its corner clear.
+  rect(s, 960 - RETOUR_L, 544 - RETOUR_H, RETOUR_L, RETOUR_H, TRANSPARENT);
   sauver("Menus/Start/Credits/credits.png", s);
 }
 

@@ -20,8 +20,8 @@ void editeur() {
   SDL_Surface* c = toile(960, 544);
   rect(c, 0, 0, 200, 544, rgba(40, 44, 52));
   rect(c, 200, 0, 2, 544, rgba(230, 200, 60));
-  rect(c, 0, 0, 200, 40, rgba(25, 28, 34));
-  texte(c, "Palette", 100, 20, 16, rgba(230, 200, 60), true);
+  // A plain band under the page title the editor writes at the corner.
+  rect(c, 0, 0, 200, 44, rgba(25, 28, 34));
   cadre(c, 0, 0, 960, 544, rgba(230, 200, 60), 2);
   sauver("cadre.png", c);
 
