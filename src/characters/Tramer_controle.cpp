@@ -345,8 +345,10 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
   // Support: a soldier with nothing under its feet starts to fall.
   if (action != COGNER && action != TOMBER && action != SAUTER && action != ATTERRIR && action != ETRE_EJECTE &&
       vivant) {
+    // The step ahead is looked for the way he faces; only the support probe looks down.
+    const bool marche = En_mouvement && Esca_collision() == P_COLLISION;
     direction = BAS;
-    if (En_mouvement && Esca_collision() == P_COLLISION) {
+    if (marche) {
       direction = sens;
       poser_sur_marche();
     } else if ((position.y + h + 8 <= H - 15 || general::sous_marin) && p_collision(false, 0) == PAS_COLLISION) {
@@ -378,8 +380,9 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
       }
       position.y = court16(y);
     };
+    const bool marche = En_mouvement && Esca_collision() == P_COLLISION;
     direction = BAS;
-    if (En_mouvement && Esca_collision() == P_COLLISION) {
+    if (marche) {
       poser_sur_marche();
     } else if (p_collision(false, 0) == P_COLLISION) {
       if (colliser >= 0 && colliser < NB_OBJETS && Objets[colliser]) atterrir(Objets[colliser]->position.y - h + 8);

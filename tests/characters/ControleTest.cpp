@@ -139,6 +139,20 @@ TEST_F(Controle, WalkingOntoALowBlockStepsUpOntoIt) {
   EXPECT_EQ(t->action, COURIR);
 }
 
+// Crouched, or landing, the soldier probes downward, yet the step ahead is
+// looked for the way he faces.
+TEST_F(Controle, ACrouchedSoldierStepsUpOntoALowBlockGoingLeftToo) {
+  Tramer* t = hero(400);
+  t->action = DISCRET;
+  t->cible.x = 100;  // the drawing turns the hero toward the mouse
+  const int pieds = t->position.y + t->TramePrincipale.h;
+  Obstacle* b = obstacle("Obstacles/bloc.png", 0, pieds - 20);
+  b->position.x = static_cast<Sint16>(t->position.x + t->TramePrincipale.x - 10 - b->TramePrincipale.w);
+  touche(controles::C_GAUCHE) = true;
+  image(t);
+  EXPECT_EQ(t->position.y, pieds - 20 - t->TramePrincipale.h + 8);
+}
+
 class Tir : public Pilote {
  protected:
   // The newest aimed bullet in the world.
