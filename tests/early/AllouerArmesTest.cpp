@@ -34,10 +34,12 @@ TEST_F(ArmesSoldat, RecordWeaponsGiveTheSoldiersBehaviourAndClass) {
   Tramer* t = soldat("Soldat", ENNEMI);
   ASSERT_NE(t, nullptr);
   t->comportement_actuel = SUIVRE_JOUEUR;
+  Element::ArmesPrincipales[8]->set_id(8);
   armer(t, 8, 7);
   EXPECT_EQ(t->comportement_actuel, ATTAQUER_ENNEMI);
   ASSERT_NE(t->ArmePrincipale, nullptr);
   EXPECT_EQ(t->ArmePrincipale->get_type2(), 2) << "a rocket launcher";
+  EXPECT_EQ(t->ArmePrincipale->get_id(), 8) << "picked up, it stays the hero's choice";
   EXPECT_EQ(t->classe, ARTILLEUR);
   ASSERT_NE(t->ArmeSecondaire, nullptr);
   EXPECT_STREQ(t->ArmeSecondaire->get_nom(), "HG/") << "melee 7 is blade 2";
