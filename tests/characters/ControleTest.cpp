@@ -32,6 +32,10 @@ TEST_F(Controle, WalkingMovesTwentyPixelsAStepAndBothKeysStop) {
   image(t);
   EXPECT_EQ(t->position.x, 320);
   EXPECT_EQ(t->direction, GAUCHE);
+  // Nobody walks round the world's edge.
+  t->position.x = -32760;
+  image(t);
+  EXPECT_EQ(t->position.x, -32760);
 }
 
 TEST_F(Controle, WallsStopTheWalkUnlessTheyAreOfTheSoldiersCamp) {
