@@ -358,7 +358,9 @@ void Tramer::armer_ia() {
     } else {
       ArmePrincipale = new Armes(*modele);
     }
-    // A launcher copy starts from nothing: its threshold is still the catalogue's.
+    // A launcher copy starts from nothing: which catalogue entry it is, and its
+    // threshold, are still the catalogue's, so the hero who picks it up keeps it.
+    ArmePrincipale->id = modele->id;
     ArmePrincipale->wex_requis = modele->wex_requis;
   }
   if (ArmePrincipale && ArmePrincipale->get_snipe())

@@ -56,6 +56,13 @@ float angle_vers(int ox, int oy, int tx, int ty) {
   return std::atan(dy / dx) * 180.0f / 3.14159265f;
 }
 
+// One step sideways, not taken when it would cross the world's 16-bit edge:
+// nobody walks round the world.
+void pas_de_cote(Mapping* t, int16_t sens) {
+  const int x = t->position.x + (sens == DROITE ? t->vitesse : -t->vitesse);
+  if (x >= INT16_MIN && x <= INT16_MAX) t->position.x = static_cast<Sint16>(x);
+}
+
 }  // namespace
 
 Armes* changerdarme(Armes* old, Armes** inv, int taille) {
@@ -345,8 +352,10 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
   // Support: a soldier with nothing under its feet starts to fall.
   if (action != COGNER && action != TOMBER && action != SAUTER && action != ATTERRIR && action != ETRE_EJECTE &&
       vivant) {
+    // The step ahead is looked for the way he faces; only the support probe looks down.
+    const bool marche = En_mouvement && Esca_collision() == P_COLLISION;
     direction = BAS;
-    if (En_mouvement && Esca_collision() == P_COLLISION) {
+    if (marche) {
       direction = sens;
       poser_sur_marche();
     } else if ((position.y + h + 8 <= H - 15 || general::sous_marin) && p_collision(false, 0) == PAS_COLLISION) {
@@ -378,8 +387,9 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
       }
       position.y = court16(y);
     };
+    const bool marche = En_mouvement && Esca_collision() == P_COLLISION;
     direction = BAS;
-    if (En_mouvement && Esca_collision() == P_COLLISION) {
+    if (marche) {
       poser_sur_marche();
     } else if (p_collision(false, 0) == P_COLLISION) {
       if (colliser >= 0 && colliser < NB_OBJETS && Objets[colliser]) atterrir(Objets[colliser]->position.y - h + 8);
@@ -401,12 +411,12 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     case TIRER:
     case TIRER_DISCRET:
       if (En_mouvement && (direction == DROITE || direction == GAUCHE) && p_collision(false, 0) == PAS_COLLISION)
-        position.x = court16(direction == DROITE ? position.x + vitesse : position.x - vitesse);
+        pas_de_cote(this, direction);
       break;
     case ETRE_EJECTE:
       direction = directionE;
       if ((directionE == DROITE || directionE == GAUCHE) && p_collision(false, 0) == PAS_COLLISION)
-        position.x = court16(directionE == DROITE ? position.x + vitesse : position.x - vitesse);
+        pas_de_cote(this, directionE);
       direction = sens;
       break;
     default:

@@ -345,9 +345,13 @@ void Tramer::bliting() {
     animer(*this);
   else
     animer_mort(*this);
-  const SDL_Rect T = place_ecran(*this);
-  if (visible(*this, T)) dessiner(*this, T, true);
-  if (classe != HERO && -TramePrincipale.w < T.x && T.x < largeur_ecran()) marqueurs(*this, T);
+  // Aboard a vehicle he is hidden: the vehicle is all that shows of him, and
+  // it draws its own sight for the hero who drives it.
+  if (affichage) {
+    const SDL_Rect T = place_ecran(*this);
+    if (visible(*this, T)) dessiner(*this, T, true);
+    if (classe != HERO && -TramePrincipale.w < T.x && T.x < largeur_ecran()) marqueurs(*this, T);
+  }
   if (cycle.cycle(frequence) == 3) cycle.remise_a_zero();
   if (action == TIRER_DISCRET) action = DISCRET;
   reapparition(*this);
@@ -360,5 +364,5 @@ void Tramer::blit_only() {
     pose_debout(*this);
   }
   const SDL_Rect T = place_ecran(*this);
-  if (visible(*this, T)) dessiner(*this, T, false);
+  if (affichage && visible(*this, T)) dessiner(*this, T, false);
 }

@@ -37,7 +37,7 @@ void VehiculeTerrestre::comportement() {
 void VehiculeTerrestre::mouvement() {
   gravite();
   if (!tourelle && deplacement_x)
-    position.x = static_cast<Sint16>(position.x + (direction == DROITE ? vitesse : -vitesse));
+    position.x = pas16(position.x, direction == DROITE ? vitesse : -vitesse);
 }
 #endif
 
@@ -47,11 +47,11 @@ void VehiculeTerrestre::controlejoueur() {
     if (d && d != g) {
       deplacement_x = true;
       direction = DROITE;
-      if (p_collision(false, 0) == PAS_COLLISION) position.x = static_cast<Sint16>(position.x + vitesse);
+      if (p_collision(false, 0) == PAS_COLLISION) position.x = pas16(position.x, vitesse);
     } else if (g && g != d) {
       deplacement_x = true;
       direction = GAUCHE;
-      if (p_collision(false, 0) == PAS_COLLISION) position.x = static_cast<Sint16>(position.x - vitesse);
+      if (p_collision(false, 0) == PAS_COLLISION) position.x = pas16(position.x, -vitesse);
     }
   }
   boutons_et_sortie();

@@ -1,6 +1,8 @@
 #include "engine/BoucleMonde.h"
 #include "engine/eau.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include "characters/Tramer.h"
@@ -62,8 +64,9 @@ void placer_camera() {
   const int x = c->position.x + c->TramePrincipale.w / 2 - lw / 2;
   int y = c->position.y + c->TramePrincipale.h / 2 - lh / 2;
   if (y > 0 && !general::sous_marin) y = 0;
-  general::Scrolling.x = static_cast<Sint16>(x);
-  general::Scrolling.y = static_cast<Sint16>(y);
+  // Near the world's edge the view stops there rather than show the far side.
+  general::Scrolling.x = static_cast<Sint16>(std::clamp(x, INT16_MIN, INT16_MAX));
+  general::Scrolling.y = static_cast<Sint16>(std::clamp(y, INT16_MIN, INT16_MAX));
 }
 
 // The object of entry i runs or draws; the world's columns follow what it did.

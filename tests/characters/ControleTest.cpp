@@ -32,6 +32,10 @@ TEST_F(Controle, WalkingMovesTwentyPixelsAStepAndBothKeysStop) {
   image(t);
   EXPECT_EQ(t->position.x, 320);
   EXPECT_EQ(t->direction, GAUCHE);
+  // Nobody walks round the world's edge.
+  t->position.x = -32760;
+  image(t);
+  EXPECT_EQ(t->position.x, -32760);
 }
 
 TEST_F(Controle, WallsStopTheWalkUnlessTheyAreOfTheSoldiersCamp) {
@@ -137,6 +141,20 @@ TEST_F(Controle, WalkingOntoALowBlockStepsUpOntoIt) {
   for (int i = 0; i < 5; ++i) image(t);
   EXPECT_EQ(t->position.y, pieds - 20 - 150 + 8);
   EXPECT_EQ(t->action, COURIR);
+}
+
+// Crouched, or landing, the soldier probes downward, yet the step ahead is
+// looked for the way he faces.
+TEST_F(Controle, ACrouchedSoldierStepsUpOntoALowBlockGoingLeftToo) {
+  Tramer* t = hero(400);
+  t->action = DISCRET;
+  t->cible.x = 100;  // the drawing turns the hero toward the mouse
+  const int pieds = t->position.y + t->TramePrincipale.h;
+  Obstacle* b = obstacle("Obstacles/bloc.png", 0, pieds - 20);
+  b->position.x = static_cast<Sint16>(t->position.x + t->TramePrincipale.x - 10 - b->TramePrincipale.w);
+  touche(controles::C_GAUCHE) = true;
+  image(t);
+  EXPECT_EQ(t->position.y, pieds - 20 - t->TramePrincipale.h + 8);
 }
 
 class Tir : public Pilote {

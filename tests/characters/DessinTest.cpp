@@ -221,6 +221,23 @@ TEST_F(Dessin, MissingArmSleeveAndSightPicturesDrawNothing) {
   }
 }
 
+TEST_F(Dessin, ASoldierAboardAVehicleShowsNothingButHisClockRuns) {
+  Tramer* t = hero(300);
+  Tramer* e = ordi(ENNEMI);
+  effacer();
+  for (Tramer* s : {t, e}) {
+    s->affichage = false;
+    s->En_mouvement = true;
+    for (int i = 0; i < 15; ++i) {
+      Horloge::avancer(10);
+      s->bliting();
+    }
+    s->blit_only();
+  }
+  EXPECT_EQ(allumes(), 0) << "no body, clothes, arms, gun, sight, marker or life bar";
+  EXPECT_GT(e->diffusion, 0) << "the walk steps on";
+}
+
 TEST_F(Dessin, StandingSoldierShowsTheLastFrameAndWalkingCyclesTheOthers) {
   Tramer* t = ordi(ALLIE);
   const int n = t->Corps[COURIR]->nb_frame;

@@ -57,11 +57,13 @@ TEST_F(Creation, DemoEnemyTakesItsRecordLooksWeaponsAndSquad) {
 }
 
 TEST_F(Creation, ClassFollowsTheMainWeapon) {
+  Element::ArmesPrincipales[8]->set_id(8);
   Tramer* artilleur = soldat("Artilleur", 1, 0, 0, 8);
   Tramer* chauffeur = soldat("Chauffeur", 1, 0, 0, 2);
   Tramer* tireur = soldat("Tireur", 1, 0, 0, 4);
   EXPECT_EQ(artilleur->classe, ARTILLEUR);
   EXPECT_EQ(artilleur->ArmePrincipale->get_type2(), 2);
+  EXPECT_EQ(artilleur->ArmePrincipale->get_id(), 8) << "picked up, it stays the hero's choice";
   EXPECT_EQ(chauffeur->classe, CONDUCTEUR);
   EXPECT_EQ(tireur->classe, SNIPER);
   // The driver joins no squad.

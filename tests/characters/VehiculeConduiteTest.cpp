@@ -35,6 +35,10 @@ TEST_F(Conduite, TheDownKeyClimbsTheUpKeyDescendsAndOpposedKeysCancel) {
   v->comportement();
   EXPECT_EQ(v->position.x, 920);
   EXPECT_EQ(h->position.x, 960);  // the crew is moved before the step
+  // Nor does it fly round the world's edge.
+  v->position.x = -32750;
+  v->comportement();
+  EXPECT_EQ(v->position.x, -32750);
 }
 
 TEST_F(Conduite, TheRiderMovesTwoStepsAFrameOnFreeGroundAndOneAgainstAnObstacle) {
@@ -56,6 +60,11 @@ TEST_F(Conduite, TheRiderMovesTwoStepsAFrameOnFreeGroundAndOneAgainstAnObstacle)
   v->comportement();
   EXPECT_EQ(v->position.x, 250);
   EXPECT_EQ(v->position.y, repos(v));
+  // Nor does it drive round the world's edge.
+  touche(controles::C_DROITE) = true;
+  v->position.x = 32720;
+  v->comportement();
+  EXPECT_EQ(v->position.x, 32720);
 }
 
 TEST_F(Conduite, AFixedEmplacementIgnoresTheDirectionKeys) {

@@ -1,11 +1,12 @@
 // The earlier build's soldiers: armed by AllouerArmes from their record or
-// the player's choices, turned by retourner_sens, and the catalogue's
-// snipers of that time.
+// the player's choices, turned by retourner_sens, stepping up the way they
+// face, and the catalogue's snipers of that time.
 #include <algorithm>
 #include <vector>
 
 #include "CatalogueComplet.h"
 #include "Soldats.h"
+#include "engine/Obstacle.h"
 #include "weapons/Aura.h"
 #include "weapons/Bouclier.h"
 #include "weapons/TirV.h"
@@ -33,10 +34,12 @@ TEST_F(ArmesSoldat, RecordWeaponsGiveTheSoldiersBehaviourAndClass) {
   Tramer* t = soldat("Soldat", ENNEMI);
   ASSERT_NE(t, nullptr);
   t->comportement_actuel = SUIVRE_JOUEUR;
+  Element::ArmesPrincipales[8]->set_id(8);
   armer(t, 8, 7);
   EXPECT_EQ(t->comportement_actuel, ATTAQUER_ENNEMI);
   ASSERT_NE(t->ArmePrincipale, nullptr);
   EXPECT_EQ(t->ArmePrincipale->get_type2(), 2) << "a rocket launcher";
+  EXPECT_EQ(t->ArmePrincipale->get_id(), 8) << "picked up, it stays the hero's choice";
   EXPECT_EQ(t->classe, ARTILLEUR);
   ASSERT_NE(t->ArmeSecondaire, nullptr);
   EXPECT_STREQ(t->ArmeSecondaire->get_nom(), "HG/") << "melee 7 is blade 2";
@@ -130,4 +133,19 @@ TEST_F(CatalogueEarly, FourEntriesCarryUnlimitedRange) {
   EXPECT_EQ(Element::ArmesPrincipales[3]->get_type2(), 1) << "the shotgun";
   EXPECT_EQ(Element::ArmesPrincipales[3]->balle_en_cours, 0) << "its blast uses the first row";
   EXPECT_EQ(Element::ArmesPrincipales[8]->get_type2(), 2) << "the rocket launcher";
+}
+
+// Crouched, he probes downward, yet the step ahead is looked for the way he faces.
+TEST_F(ArmesSoldat, ACrouchedSoldierStepsUpOntoALowBlockGoingLeftToo) {
+  Tramer* t = soldat("Soldat", ALLIE, 400);
+  ASSERT_NE(t, nullptr);
+  const int pieds = 544 - 15;
+  t->position.y = static_cast<Sint16>(pieds - t->TramePrincipale.h);
+  t->action = DISCRET;
+  t->direction = GAUCHE;
+  auto* b = new Obstacle("Obstacles/bloc.png", Rect(0, pieds - 20, 0, 0));
+  b->Tas = true;
+  b->position.x = static_cast<Sint16>(t->position.x + t->TramePrincipale.x - 10 - b->TramePrincipale.w);
+  t->evenement_hero(0, true);
+  EXPECT_EQ(t->position.y, pieds - 20 - t->TramePrincipale.h + 8);
 }

@@ -13,6 +13,7 @@
 #include "weapons/Fumigene.h"
 #include "weapons/FusilaPompe.h"
 #include "weapons/Grenade.h"
+#include "weapons/Grenades.h"
 #include "weapons/Katana.h"
 #include "weapons/LanceRoquette.h"
 #include "weapons/Projectiles.h"
@@ -224,4 +225,14 @@ TEST_F(TirerEarly, LimitedAimedBulletRunsOutByItsHorizontalSteps) {
     delete b;
   }
   testing::internal::GetCapturedStdout();
+}
+
+TEST_F(TirerEarly, AThrownGrenadeStopsAtTheWorldsEdgeInsteadOfWrappingRound) {
+  Grenade g(P_char("Armes/Grenades/grenade.png"));
+  g.afficher_arme(BOUCHE, 1, GAUCHE);
+  auto v = trouver<Grenades>();
+  ASSERT_EQ(v.size(), 1u);
+  v[0]->position.x = -32750;
+  v[0]->comportement();
+  EXPECT_EQ(v[0]->position.x, -32750);
 }

@@ -150,6 +150,10 @@ TEST_F(Passe, CameraCentresOnItsObjectAndNeverShowsBelowTheGround) {
   cam->position.y = 400 - 30;
   BlitingMapping();
   EXPECT_EQ(general::Scrolling.y, 128);
+  // At the world's left edge the view stops there, not at the far right.
+  cam->position.x = -32760;
+  BlitingMapping();
+  EXPECT_EQ(general::Scrolling.x, -32768);
 }
 
 TEST_F(Passe, ScopeAimClampsToHalfTheScopeAndOverlaysIt) {

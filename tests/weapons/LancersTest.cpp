@@ -214,6 +214,24 @@ TEST_F(Lancers, GrenadeExplodesOnItsSideWhenItsHalfSecondIsUp) {
   EXPECT_EQ(trouver<Explosion>().size(), 1u);
 }
 
+TEST_F(Lancers, ThrownItemsStopAtTheWorldsEdgeInsteadOfWrappingRound) {
+  Grenade g(P_char("Armes/Grenades/grenade.png"));
+  Grenades* p = lancer<Grenades>(g, DROITE);
+  p->position.x = 32740;
+  p->comportement();
+  EXPECT_EQ(p->position.x, 32740);
+  Horloge::avancer(501);
+  p->bliting();
+  auto e = trouver<Explosion>();
+  ASSERT_EQ(e.size(), 1u);
+  EXPECT_GT(e[0]->position.x, 32000) << "it goes off at the right edge, not among the far left";
+  Fumigene f(P_char("Armes/Fumigene/projectile.png"));
+  Fumigenes* s = lancer<Fumigenes>(f, GAUCHE);
+  s->position.x = -32750;
+  s->bliting();
+  EXPECT_EQ(s->position.x, -32750);
+}
+
 TEST_F(Lancers, BattleFramesRunAGrenadeToOneBlastAndReapIt) {
   Grenade g(P_char("Armes/Grenades/grenade.png"));
   lancer<Grenades>(g, DROITE);
