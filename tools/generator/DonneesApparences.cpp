@@ -378,12 +378,16 @@ Etape apparences(3, "appearances", [] {
     bool femme = sx == 1;
     for (const Teinte& t : Peaux) {
       std::string p = std::string(Sexes[sx]) + "/" + t.nom + "/";
-      for (const Action& a : Actions)
+      for (const Action& a : Actions) {
+        // The dark-skinned women lie down in the light-skinned women's crawl
+        // frames: the battle never reads a crawl folder of their own.
+        if (femme && &t == &Peaux[1] && std::string(a.dossier) == "couche") continue;
         for (int k = 0; k < a.nb; ++k) {
           SDL_Surface* s = toile(L, H);
           corps(s, pose(a.dossier, k, a.nb, femme), t.peau);
           sauver(p + a.dossier + std::to_string(k + 1) + ".png", s);
         }
+      }
       bras_de(p + "Bras/", t.peau, false, femme);
     }
   }
