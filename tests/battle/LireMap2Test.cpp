@@ -42,9 +42,9 @@ class Carte : public Bataille {
 TEST_F(Carte, DemoMapFillsEveryRegistryAndTheSettings) {
   ASSERT_TRUE(LireMap3("Plaine.map"));
   // The quick read leaves the start point as the editor placed it: on the
-  // soldiers' line, 74 px above the ground.
+  // soldiers' line, 58 px above the ground.
   EXPECT_EQ(general::Debut_map.x, 260);
-  const int y_editeur = 535 - 74;
+  const int y_editeur = 535 - 58;
   EXPECT_EQ(general::Debut_map.y, y_editeur);
   EXPECT_EQ(general::Choix_perso, 1);
 

@@ -81,7 +81,7 @@ TEST_F(Dessin, DeadComputerSoldierShowsTheDeadMarker) {
   // Marker centred over the soldier, its bottom on the bar (bar raised by 84 - 24).
   const int bas = 300 - 24 + 84;
   Uint8 r, g, b;
-  lire_rgb(general::ecran, 300 + 70 - 6, bas - 10, r, g, b);
+  lire_rgb(general::ecran, 300 + 65 - 6, bas - 10, r, g, b);
   // Grey "mort", not the green "normal" (80, 200, 80).
   EXPECT_NEAR(r, 90, 3);
   EXPECT_NEAR(g, 90, 3);

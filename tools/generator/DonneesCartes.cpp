@@ -18,8 +18,8 @@ using namespace Dessin;
 namespace {
 
 constexpr int SOL = 535;
-// Where the battle lets soldiers stand: 150 px tall, at 15 px from the bottom.
-constexpr int DEBOUT = SOL - 74;
+// Where the battle lets soldiers stand: 118 px tall, at 15 px from the bottom.
+constexpr int DEBOUT = SOL - 58;
 
 Objet_de_Reference* entree(int type, const std::string& nom) {
   for (long i = 0; i < Objet_de_Reference::nb_Objet_de_reference; ++i) {
