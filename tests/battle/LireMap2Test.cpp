@@ -79,6 +79,23 @@ TEST_F(Carte, DemoMapFillsEveryRegistryAndTheSettings) {
   EXPECT_STREQ(general::nom_fond.retournertexte(), "foret/");
   EXPECT_STREQ(general::nom_sol.retournertexte(), "foret/");
   EXPECT_STREQ(general::nom_cine_debut_de_map.retournertexte(), "PlaineDebut");
+
+  // Its lift starts on the ground and carries a soldier who steps on it up
+  // to the ledge beside it, where its marker stops it.
+  Ascenseur* l = Ascenseur::Ascenseurs[0];
+  EXPECT_EQ(l->position.y + l->TramePrincipale.h, 526);
+  Tramer* t = Tramer::Persos[0];
+  t->position.x = static_cast<Sint16>(l->position.x + 10);
+  t->position.y = static_cast<Sint16>(l->position.y - t->TramePrincipale.h + 8);
+  for (int i = 0; i < 40; ++i) l->comportement();
+  const Obstacle* ledge = nullptr;  // the nearest on its left
+  for (int i = 0; i < Obstacle::nb_obstacles; ++i)
+    if (const Obstacle* o = Obstacle::Obstacles[i];
+        o->position.x < l->position.x && (!ledge || o->position.x > ledge->position.x))
+      ledge = o;
+  ASSERT_NE(ledge, nullptr);
+  EXPECT_EQ(l->position.y, ledge->position.y);
+  EXPECT_EQ(t->position.y, ledge->position.y - 110);
 }
 
 TEST_F(Carte, EditorPointMakesGamePositionAndMarkersFollowWhatTheyMark) {

@@ -47,6 +47,15 @@ Reference* poser(int type, const std::string& nom, int x, int y = -1) {
   return new Reference(o, r);
 }
 
+// A lift on the ground beside a ledge whose top is at `haut`, and its marker
+// above its path: whoever steps on it rides up to the ledge. The lift rises
+// 10 px a frame in battle and stops once it overlaps the marker, whose bottom
+// is 10 px below the ledge's top (the marker is 40 px tall in battle).
+void ascenseur(int x, int haut) {
+  poser(DIVERS, "Ascenseur.png", x);
+  poser(DIVERS, "b-ascenseur.png", x + 20, haut - 20 + 5);
+}
+
 // A target marker goes on the item it marks, right after it.
 void marquer(Reference* cible, bool a_defendre, int vie) {
   auto* m = new ReferenceCible(entree(CIBLE, a_defendre ? "defendre.png" : "detruire.png"), cible->position, vie);
@@ -94,8 +103,7 @@ void plaine() {
   poser(OBJET_ANIME, "Objets_Animes/drapeau/", 1040);
   poser(DIVERS, "eau.png", 1100, SOL - 10);
   poser(OBSTACLE, "Obstacles/plateforme.png", 1250, SOL - 120);
-  poser(DIVERS, "Ascenseur.png", 1420, SOL - 120);
-  poser(DIVERS, "b-ascenseur.png", 1400);
+  ascenseur(1420, SOL - 120);
   poser(ENNEMIS, "Nemesis_Soldat", 1500);
   poser(ENNEMIS, "Nemesis_Tireuse", 1530, SOL - 185);
   poser(DIVERS, "cc-ennemi.png", 1600);
@@ -135,8 +143,7 @@ void infiltration() {
   poser(OBSTACLE, "Obstacles/mur.png", 560);
   poser(ENNEMIS, "Nemesis_Soldat", 650);
   poser(OBSTACLE, "Obstacles/plateforme.png", 760, SOL - 110);
-  poser(DIVERS, "Ascenseur.png", 920, SOL - 110);
-  poser(DIVERS, "b-ascenseur.png", 900);
+  ascenseur(920, SOL - 110);
   poser(ENNEMIS, "Nemesis_Tireuse", 800, SOL - 175);
   poser(OBJET, "caisse.png", 1000);
   poser(VEHICULE_AERIEN, "Vehicules/Aeriens/transport/", 1080, SOL - 260);
