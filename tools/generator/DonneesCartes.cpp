@@ -118,7 +118,8 @@ void usine() {
   reglages("Usine", 0, 1, 20, 40, "desert/", 0, "Rien/");
   poser(DIVERS, "Debut.png", 260);
   poser(DIVERS, "cc-allie.png", 300);
-  marquer(poser(OBJETS_DESTRUCTIBLES, "antenne", 380), true, 300);
+  // Behind the start: the first stray shot past our soldiers must not take it.
+  marquer(poser(OBJETS_DESTRUCTIBLES, "antenne", 190), true, 300);
   poser(ALLIES, "OMUS_Tireur", 450);
   poser(VEHICULE_POLYVALENT, "Vehicules/Polyvalents/skyhunter/", 500, SOL - 300);
   poser(OBSTACLE, "Obstacles/mur.png", 700);
