@@ -32,12 +32,13 @@ constexpr Dossier Dossiers[] = {{COURIR, "run"},  {DISCRET, "discret"},    {MORT
 struct TableCorps {
   int sexe, peau;
   bool cache_run, cache_die, cache_discret, cache_saut, cache_ejecte;
+  const char* couche;  // the crawl set's prefix: the dark-skinned women share the light-skinned ones'
 };
 constexpr TableCorps Tables[] = {
-    {0, 0, false, false, false, false, false},
-    {0, 1, true, true, true, true, true},
-    {1, 0, true, true, false, false, false},
-    {1, 1, false, true, true, true, true},
+    {0, 0, false, false, false, false, false, "Hommes/Blanc/couche"},
+    {0, 1, true, true, true, true, true, "Hommes/Noir/couche"},
+    {1, 0, true, true, false, false, false, "Femmes/Blanc/couche"},
+    {1, 1, false, true, true, true, true, "Femmes/Blanc/couche"},
 };
 
 std::string prefixe(int sexe, int peau) {
@@ -85,9 +86,8 @@ void construire_corps(const TableCorps& t) {
   T[DISCRET] = T[TIRER_DISCRET] = requis(P + "discret", t.cache_discret, 1);
   T[SAUTER] = T[TOMBER] = requis(P + "saut", t.cache_saut, 1);
   // Firing prone keeps the prone body under the prone clothes, for women as
-  // for men (the run set would stand her up, bare-headed, behind them), and
-  // everyone lies down in the crawl pictures of their own skin.
-  T[RAMPER] = T[TIRER_RAMPER] = requis(P + "couche", false, 1);
+  // for men: the run set would stand her up, bare-headed, behind them.
+  T[RAMPER] = T[TIRER_RAMPER] = requis(t.couche, false, 1);
   Partie* ejecte = requis(P + "ejecte", t.cache_ejecte, 1);
   T[ETRE_EJECTE] = ejecte;
   if (ejecte && ejecte->nb_frame >= 1)

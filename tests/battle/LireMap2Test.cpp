@@ -42,9 +42,9 @@ class Carte : public Bataille {
 TEST_F(Carte, DemoMapFillsEveryRegistryAndTheSettings) {
   ASSERT_TRUE(LireMap3("Plaine.map"));
   // The quick read leaves the start point as the editor placed it: on the
-  // soldiers' line, 74 px above the ground.
+  // soldiers' line, 58 px above the ground.
   EXPECT_EQ(general::Debut_map.x, 260);
-  const int y_editeur = 535 - 74;
+  const int y_editeur = 535 - 58;
   EXPECT_EQ(general::Debut_map.y, y_editeur);
   EXPECT_EQ(general::Choix_perso, 1);
 
@@ -79,6 +79,23 @@ TEST_F(Carte, DemoMapFillsEveryRegistryAndTheSettings) {
   EXPECT_STREQ(general::nom_fond.retournertexte(), "foret/");
   EXPECT_STREQ(general::nom_sol.retournertexte(), "foret/");
   EXPECT_STREQ(general::nom_cine_debut_de_map.retournertexte(), "PlaineDebut");
+
+  // Its lift starts on the ground and carries a soldier who steps on it up
+  // to the ledge beside it, where its marker stops it.
+  Ascenseur* l = Ascenseur::Ascenseurs[0];
+  EXPECT_EQ(l->position.y + l->TramePrincipale.h, 526);
+  Tramer* t = Tramer::Persos[0];
+  t->position.x = static_cast<Sint16>(l->position.x + 10);
+  t->position.y = static_cast<Sint16>(l->position.y - t->TramePrincipale.h + 8);
+  for (int i = 0; i < 40; ++i) l->comportement();
+  const Obstacle* ledge = nullptr;  // the nearest on its left
+  for (int i = 0; i < Obstacle::nb_obstacles; ++i)
+    if (const Obstacle* o = Obstacle::Obstacles[i];
+        o->position.x < l->position.x && (!ledge || o->position.x > ledge->position.x))
+      ledge = o;
+  ASSERT_NE(ledge, nullptr);
+  EXPECT_EQ(l->position.y, ledge->position.y);
+  EXPECT_EQ(t->position.y, ledge->position.y - 110);
 }
 
 TEST_F(Carte, EditorPointMakesGamePositionAndMarkersFollowWhatTheyMark) {

@@ -96,9 +96,9 @@ TEST_F(Controle, ACeilingEndsTheJumpAndAFallLandsOnAPlatformSunkEightPixels) {
   obstacle("Obstacles/plateforme.png", 850, 300);
   for (int i = 0; i < 100 && u->action != ATTERRIR; ++i) image(u, 0, false);
   EXPECT_EQ(u->action, ATTERRIR);
-  EXPECT_EQ(u->position.y, 300 - 150 + 8);
+  EXPECT_EQ(u->position.y, 300 - 118 + 8);
   image(u, 0, false);
-  EXPECT_EQ(u->position.y, 300 - 150 + 8);
+  EXPECT_EQ(u->position.y, 300 - 118 + 8);
 }
 
 TEST_F(Controle, PostureKeyCyclesStandingCrouchedProneAndALauncherSkipsProne) {
@@ -132,14 +132,14 @@ TEST_F(Controle, PostureKeyCyclesStandingCrouchedProneAndALauncherSkipsProne) {
 
 TEST_F(Controle, WalkingOntoALowBlockStepsUpOntoIt) {
   Tramer* t = hero(100);
-  const int pieds = SOL + 150;
-  obstacle("Obstacles/bloc.png", 250, pieds - 20);
+  const int pieds = SOL + 118;
+  obstacle("Obstacles/bloc.png", 240, pieds - 20);
   touche(controles::C_DROITE) = true;
   image(t);
-  EXPECT_EQ(t->position.y, pieds - 20 - 150 + 8);
+  EXPECT_EQ(t->position.y, pieds - 20 - 118 + 8);
   EXPECT_EQ(t->position.x, 120);
   for (int i = 0; i < 5; ++i) image(t);
-  EXPECT_EQ(t->position.y, pieds - 20 - 150 + 8);
+  EXPECT_EQ(t->position.y, pieds - 20 - 118 + 8);
   EXPECT_EQ(t->action, COURIR);
 }
 
@@ -330,10 +330,22 @@ TEST_F(Controle, AuraTogglesItsBoostAtMostEveryQuarterSecond) {
   EXPECT_EQ(t->vitesse, 20);
 }
 
+// A lift carries whoever its fixed 130 x 126 box finds: a demo soldier
+// landed on it, 8 px into it, is within that box and rides it up.
+TEST_F(Controle, ADemoSoldierStandingOnALiftRidesIt) {
+  Tramer* t = soldat("Passager", ALLIE, 300, 0);
+  auto* l = new Ascenseur(Rect(250, 400, 0, 0));
+  l->Tas = true;
+  t->position.y = static_cast<Sint16>(400 - t->TramePrincipale.h + 8);
+  l->comportement();
+  EXPECT_EQ(t->position.y, 400 - 110);
+  EXPECT_EQ(l->position.y, 390);
+}
+
 TEST_F(Controle, AIStopsOnATravellingLift) {
   Tramer* t = soldat("Passager", ALLIE, 300, SOL);
   t->action = COURIR;
-  auto* l = new Ascenseur(Rect(250, SOL + 150 - 5, 0, 0));
+  auto* l = new Ascenseur(Rect(250, SOL + 118 - 5, 0, 0));
   l->Tas = true;
   l->etage = false;
   image(t, 0, true);

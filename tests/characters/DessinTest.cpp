@@ -81,7 +81,7 @@ TEST_F(Dessin, DeadComputerSoldierShowsTheDeadMarker) {
   // Marker centred over the soldier, its bottom on the bar (bar raised by 84 - 24).
   const int bas = 300 - 24 + 84;
   Uint8 r, g, b;
-  lire_rgb(general::ecran, 300 + 70 - 6, bas - 10, r, g, b);
+  lire_rgb(general::ecran, 300 + 65 - 6, bas - 10, r, g, b);
   // Grey "mort", not the green "normal" (80, 200, 80).
   EXPECT_NEAR(r, 90, 3);
   EXPECT_NEAR(g, 90, 3);
@@ -359,7 +359,9 @@ TEST_F(Dessin, DemoArmsMeetTheBodyInEveryPose) {
           for (int genre = 0; genre < 3; ++genre) {
             const SDL_Rect a = general::pos_bras[s][p.classe][genre];
             if (a.x == 0 && a.y == 0) continue;  // nobody lies down with a heavy weapon
-            const std::string cadre = P + p.dossier + std::to_string(k) + ".png";
+            // The dark-skinned women lie down in the light-skinned ones' crawl set.
+            const std::string corps = s == 1 && p.classe == 2 ? "Femmes/Blanc/" : P;
+            const std::string cadre = corps + p.dossier + std::to_string(k) + ".png";
             EXPECT_TRUE(visible_pres(cadre, a.x, a.y)) << cadre << " weapon kind " << genre;
           }
       SDL_Surface* corps = IMG_Load((std::string(GAME_DATA_DIR) + "/" + P + "run5.png").c_str());

@@ -74,7 +74,7 @@ class IA : public Soldats {
   }
 };
 
-// Soldier frames are 140 px wide: a soldier at x has its centre at x + 70.
+// Soldier frames are 130 px wide: a soldier at x has its centre at x + 65.
 
 TEST_F(IA, NearestScansBreakTiesTheirOwnWay) {
   Eclaireur* garde = recrue("Garde", 1, 1000, 0);
@@ -309,7 +309,7 @@ TEST_F(IA, PatrolTurnsBackPast800pxAndWalksAtHalfSpeed) {
   general::infiltration = 1;
   Eclaireur* g = recrue("Garde", 1, 1000, 0);
   recrue("Loin", 0, -5000, 0);
-  const int cx = 1000 + 70, cy = 75;
+  const int cx = 1000 + 65, cy = 59;
   g->pos_depart = Rect(cx - 800, cy, 0, 0);
   jouer(g, 10);
   EXPECT_EQ(g->comportement_actuel, ATTAQUER_ENNEMI);
@@ -361,11 +361,11 @@ TEST_F(IA, AimCreepsTowardTheEnemyAndNeverDividesByZero) {
   Eclaireur* s = recrue("S", 1, 0, 0);
   recrue("E", 0, 300, 0);
   jouer(s, 10);
-  EXPECT_EQ(s->cible.x, 70 + 200);
+  EXPECT_EQ(s->cible.x, 65 + 200);
   const int y0 = s->cible.y;
   // Aim centre straight above the soldier's centre: no slope, no change.
   s->ArmePrincipale->snipe = true;
-  s->cible.x = static_cast<Sint16>(70 - (s->ArmePrincipale->viseur ? s->ArmePrincipale->viseur->w / 2 : 0));
+  s->cible.x = static_cast<Sint16>(65 - (s->ArmePrincipale->viseur ? s->ArmePrincipale->viseur->w / 2 : 0));
   s->cible.y = static_cast<Sint16>(y0 - 100);
   jouer(s, 10);
   EXPECT_EQ(s->cible.y, y0 - 100);
@@ -490,7 +490,7 @@ TEST_F(IA, DriverMakesForTheNearestFreeVehicleAndBoardsItAlongside) {
   EXPECT_EQ(d->direction, GAUCHE);
   EXPECT_EQ(d->pas.back().entree, 0);
 
-  d->position.x = static_cast<Sint16>(v->position.x + v->TramePrincipale.w / 2 - 70 + 150);
+  d->position.x = static_cast<Sint16>(v->position.x + v->TramePrincipale.w / 2 - 65 + 150);
   Horloge::avancer(501);
   d->comportement();
   EXPECT_EQ(v->nb_passager, 1);

@@ -68,7 +68,7 @@ TEST_F(Demarrage, CreatorPreviewShowsTheDressedFigure) {
   SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, 0, 122, 0));
   Element::AfficherCreation(Rect(0, 0, 0, 0));
   Uint8 r, g, b;
-  lire_rgb(general::ecran, 300 + 70, 100 + 70, r, g, b);  // the OMUS vest over the shirt
+  lire_rgb(general::ecran, 300 + 65, 100 + 55, r, g, b);  // the OMUS vest over the shirt
   EXPECT_EQ(r, 150);
   EXPECT_EQ(g, 140);
   if (getenv("APERCU")) Png::ecrire(getenv("APERCU"), general::ecran, false);

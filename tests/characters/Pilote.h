@@ -22,7 +22,7 @@ class Pilote : public Soldats {
   }
 
   // Standing soldiers rest on the screen's bottom edge: feet at 544 - 15.
-  static constexpr int SOL = 544 - 150 - 15;
+  static constexpr int SOL = 544 - 118 - 15;
 
   // The player's soldier, standing on the ground at x.
   Tramer* hero(int x = 300) {

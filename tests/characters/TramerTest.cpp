@@ -46,8 +46,8 @@ TEST_F(Creation, DemoEnemyTakesItsRecordLooksWeaponsAndSquad) {
   EXPECT_NE(t->Habits[MORT][BAS1], t->Habits[COURIR][BAS1]);
   EXPECT_EQ(t->Habits[SAUTER][BAS1], t->Habits[TOMBER][BAS1]);
   EXPECT_EQ(t->Corps[0], BCorps[0][1][0]);
-  EXPECT_EQ(t->TramePrincipale.w, 140);
-  EXPECT_EQ(t->TramePrincipale.h, 150);
+  EXPECT_EQ(t->TramePrincipale.w, 130);
+  EXPECT_EQ(t->TramePrincipale.h, 118);
   // Sleeves of the costume; the swing holds its second frame.
   ASSERT_NE(t->VBras[0][POING], nullptr);
   EXPECT_EQ(t->VBras[0][POING]->nb_frame, 3);
@@ -213,9 +213,9 @@ TEST_F(Creation, HeroOverlapIsStrict) {
   Tramer::Hero = h;
   Mapping m;
   m.TramePrincipale = Rect(0, 0, 10, 10);
-  m.position = Rect(100 + 140, 100, 0, 0);  // touching the right edge
+  m.position = Rect(100 + 130, 100, 0, 0);  // touching the right edge
   EXPECT_FALSE(CollisionavecHero(&m));
-  m.position.x = 100 + 139;
+  m.position.x = 100 + 129;
   EXPECT_TRUE(CollisionavecHero(&m));
   m.position = Rect(100, 90, 0, 0);  // touching the top edge
   EXPECT_FALSE(CollisionavecHero(&m));

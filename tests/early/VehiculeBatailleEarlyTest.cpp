@@ -161,7 +161,11 @@ TEST_F(BatailleAncienne, TheHeroPutOutOverTheTurretsWreckIsNeverTrappedThereAndC
   puis([&] {
     dehors = hero->affichage && Mapping::centre_scrolling == hero;
     equipage_epave = epave->nb_passager;
-    au_sol = hero->position.y + hero->TramePrincipale.h == 544 - 15;
+    // Raised to the wreck's bottom edge, where the map put it (early wrecks
+    // do not fall): on the ground as a soldier holds it, within the 8 px he
+    // does not fall through, never below the soldiers' line.
+    const int pieds = hero->position.y + hero->TramePrincipale.h;
+    au_sol = pieds <= 544 - 15 && pieds > 544 - 15 - 8;
     // Shot down by an enemy soldier, past his protection.
     Horloge::avancer(2100);
     hero->recevoirdegats(10000, nullptr, 0, 0.0, 0);

@@ -528,7 +528,6 @@ TEST_F(Session, AMapBuiltInTheEditorIsListedInAMissionAndPlayedToItsEnd) {
   s.puis(5, [] { pousser_touche(SDLK_RETURN); });
   s.quand(2, [&] {
     if (!Tramer::Hero && ++cinematiques % 40 == 0) pousser_touche(SDLK_ESCAPE);
-    if (Tramer::Hero && ++cinematiques % 50 == 0) fprintf(stderr, "DBG action=%d y=%d h=%d st=%d dp=%d\n", Tramer::Hero->action, Tramer::Hero->position.y, Tramer::Hero->TramePrincipale.h, general::statut_jeu, general::debut_partie);
     return combat();
   }, [&] {
     combat_vu = true;
@@ -555,11 +554,13 @@ TEST_F(Session, AMapBuiltInTheEditorIsListedInAMissionAndPlayedToItsEnd) {
     EXPECT_GE(camps[ALLIE], 2) << "the hero and the placed ally";
     EXPECT_EQ(camps[ENNEMI], 1);
     EXPECT_EQ(cc::nb_cc, 1);
-    // The enemy falls: nobody is left to come back.
-    for (int i = 0; i < Tramer::nb_persos; ++i)
-      if (Tramer* t = Tramer::Persos[i]; t && t->camp == ENNEMI) t->recevoirdegats(10000, Tramer::Hero, 0, 0.0, 0);
   });
   s.quand(2, [&] {
+    // The enemy falls, once his spawn protection is over: nobody is left to
+    // come back.
+    for (int i = 0; i < Tramer::nb_persos && general::statut_jeu == 1; ++i)
+      if (Tramer* t = Tramer::Persos[i]; t && t->camp == ENNEMI && t->vivant)
+        t->recevoirdegats(10000, Tramer::Hero, 0, 0.0, 0);
     if (general::statut_jeu == 0) gagne = true;
     if (gagne && ++cinematiques % 40 == 0) pousser_touche(SDLK_ESCAPE);
     return menu_principal();

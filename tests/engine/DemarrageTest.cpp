@@ -43,7 +43,8 @@ TEST_F(Initialisation, BodyTablesShareSetsAndHoldTheFifthRunPicture) {
   EXPECT_NE(BCorps[0][0][ACOUVERT], BCorps[0][1][ACOUVERT]) << "each table has its own hold sets";
   EXPECT_EQ(BCorps[0][0][TIRER_RAMPER], BCorps[0][0][RAMPER]);
   EXPECT_EQ(BCorps[1][1][TIRER_RAMPER], BCorps[1][1][RAMPER]) << "a woman firing prone stays prone";
-  EXPECT_STREQ(BCorps[1][1][RAMPER]->Noms[0][0].retournertexte(), "Femmes/Noir/couche1.png") << "prone, her own skin";
+  EXPECT_STREQ(BCorps[1][1][RAMPER]->Noms[0][0].retournertexte(), "Femmes/Blanc/couche1.png")
+      << "the dark-skinned women share the light-skinned ones' crawl set";
   EXPECT_STREQ(RepertoiresPersos[3][SAUTER], "/Haut-1/saut");
   EXPECT_EQ(RepertoiresPersos[3][TIRER], nullptr);
 }

@@ -108,7 +108,7 @@ class PortraitHeros : public Bataille {};
 
 // Each portrait shows its hero as the battle's own drawing puts him standing
 // with the rifle aimed level to the right, with his own sex's shoulders: the
-// body frame twice as large, its corner at (-20, 4) of the portrait. Over the
+// body frame twice as large, its corner at (-20, 68) of the portrait. Over the
 // same backdrop only the rounding of half see-through pixels may differ.
 TEST_F(PortraitHeros, EachHeroStandsAsTheBattleDrawsHimAimingLevel) {
   struct Cas {
@@ -152,9 +152,9 @@ TEST_F(PortraitHeros, EachHeroStandsAsTheBattleDrawsHimAimingLevel) {
     SDL_Surface* p = IMG_Load((std::string("Menus/histoire/Missions/personnages/") + c.fichier).c_str());
     ASSERT_NE(p, nullptr);
     int ecarts = 0;
-    for (int y = 0; y < 148; ++y)
+    for (int y = 0; y < 116; ++y)
       for (int x = 0; x < 150; ++x) {
-        const int X = 2 * (x - 10), Y = 2 * y + 4;  // 148 rows: above the ground
+        const int X = 2 * (x - 10), Y = 2 * y + 68;  // 116 rows: above the ground
         if (X < 4 || X >= p->w - 4) continue;       // the portrait's frame
         Uint8 r, g, b, R, G, B;
         lire_rgb(general::ecran, 100 + x, 100 + y, r, g, b);

@@ -1,8 +1,11 @@
 // Soldiers' looks: the bare bodies and arms of both sexes and skins, and the
 // costumes listed in "Hommes/Hommes.txt" and "Femmes/Femmes.txt", each with
 // its clothing parts (every action the battle animates, plus the creator's
-// preview) and its sleeves. Every frame shares one 140 x 150 layout so the
+// preview) and its sleeves. Every frame shares one 130 x 118 layout so the
 // parts stack on the body, and the arms meet it where the battle hangs them.
+// The frame is the soldier's box: the lifts, dropped weapons, mines, blades
+// and thrown items are all placed for a soldier of that size, so the feet
+// touch its bottom edge.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -13,7 +16,8 @@ using namespace Dessin;
 
 namespace {
 
-constexpr int L = 140, H = 150;
+constexpr int L = 130, H = 118;
+constexpr int PIEDS = H - 2;  // the feet's line: the soles reach the frame's bottom
 
 // The battle hangs the aimed arms on fixed shoulder points of the body
 // frame (by sex, posture and weapon kind) and draws the swing and throw arms
@@ -58,12 +62,12 @@ Pose debout(bool femme, int pas) {
   p.tw = femme ? 20 : 24;
   p.r = femme ? 11 : 12;
   p.cou = {L / 2, femme ? 36 : 42};
-  p.hanche = {L / 2, 96};
+  p.hanche = {L / 2, 78};
   p.tete = {L / 2, femme ? 24 : 28};
   p.haut = {L / 2, 0};
   const int e = 2 * pas;
-  p.jambes[0][0] = {L / 2 - 4, 96}, p.jambes[0][1] = {L / 2 - 4 + e, 122}, p.jambes[0][2] = {L / 2 - 4 + 2 * e, 148};
-  p.jambes[1][0] = {L / 2 + 4, 96}, p.jambes[1][1] = {L / 2 + 4 - e, 122}, p.jambes[1][2] = {L / 2 + 4 - 2 * e, 148};
+  p.jambes[0][0] = {L / 2 - 4, 78}, p.jambes[0][1] = {L / 2 - 4 + e, 97}, p.jambes[0][2] = {L / 2 - 4 + 2 * e, PIEDS};
+  p.jambes[1][0] = {L / 2 + 4, 78}, p.jambes[1][1] = {L / 2 + 4 - e, 97}, p.jambes[1][2] = {L / 2 + 4 - 2 * e, PIEDS};
   return p;
 }
 
@@ -73,12 +77,12 @@ Pose accroupi(bool femme, int pas) {
   p.tw = femme ? 20 : 24;
   p.r = femme ? 11 : 12;
   p.cou = femme ? Pt{78, 45} : Pt{78, 56};
-  p.hanche = femme ? Pt{68, 100} : Pt{68, 104};
+  p.hanche = femme ? Pt{68, 84} : Pt{68, 90};
   p.tete = femme ? Pt{82, 33} : Pt{82, 43};
   p.haut = {p.tete.x + 4, 0};
   const Pt h = p.hanche;
-  p.jambes[0][0] = h, p.jambes[0][1] = {90 + 2 * pas, 116}, p.jambes[0][2] = {86 + 3 * pas, 148};
-  p.jambes[1][0] = h, p.jambes[1][1] = {70 - 2 * pas, 144}, p.jambes[1][2] = {44 - 2 * pas, 146};
+  p.jambes[0][0] = h, p.jambes[0][1] = {90 + 2 * pas, 94}, p.jambes[0][2] = {86 + 3 * pas, PIEDS};
+  p.jambes[1][0] = h, p.jambes[1][1] = {70 - 2 * pas, PIEDS - 3}, p.jambes[1][2] = {44 - 2 * pas, PIEDS - 1};
   return p;
 }
 
@@ -92,13 +96,13 @@ Pose couche(bool femme, int pas) {
   p.tw = femme ? 20 : 22;
   p.r = femme ? 11 : 12;
   if (femme) {
-    p.cou = {97, 58}, p.hanche = {62, 112}, p.tete = {105, 45};
-    p.jambes[0][0] = p.hanche, p.jambes[0][1] = {80 + pas, 144}, p.jambes[0][2] = {44 + pas, 146};
-    p.jambes[1][0] = p.hanche, p.jambes[1][1] = {74 - pas, 145}, p.jambes[1][2] = {38 - pas, 146};
+    p.cou = {97, 58}, p.hanche = {62, 92}, p.tete = {105, 45};
+    p.jambes[0][0] = p.hanche, p.jambes[0][1] = {80 + pas, PIEDS - 4}, p.jambes[0][2] = {44 + pas, PIEDS - 2};
+    p.jambes[1][0] = p.hanche, p.jambes[1][1] = {74 - pas, PIEDS - 3}, p.jambes[1][2] = {38 - pas, PIEDS - 2};
   } else {
-    p.cou = {101, 104}, p.hanche = {46, 134}, p.tete = {114, 96};
-    p.jambes[0][0] = p.hanche, p.jambes[0][1] = {26 + 2 * pas, 141}, p.jambes[0][2] = {4 + 2 * pas, 143};
-    p.jambes[1][0] = p.hanche, p.jambes[1][1] = {26 - 2 * pas, 143}, p.jambes[1][2] = {4 - 2 * pas, 144};
+    p.cou = {101, 104}, p.hanche = {46, 105}, p.tete = {114, 96};
+    p.jambes[0][0] = p.hanche, p.jambes[0][1] = {26 + 2 * pas, PIEDS - 3}, p.jambes[0][2] = {6 + 2 * pas, PIEDS - 2};
+    p.jambes[1][0] = p.hanche, p.jambes[1][1] = {26 - 2 * pas, PIEDS - 2}, p.jambes[1][2] = {6 - 2 * pas, PIEDS - 1};
   }
   p.haut = {p.tete.x + (femme ? 5 : 6), 0};
   return p;
@@ -111,19 +115,19 @@ Pose ejecte(bool femme) {
   p.tw = femme ? 20 : 24;
   p.r = femme ? 11 : 12;
   p.cou = femme ? Pt{67, 37} : Pt{68, 43};
-  p.hanche = {88, 92};
+  p.hanche = {84, 88};
   p.tete = vers(p.hanche, p.cou, (femme ? 54.0 : 50.0) + p.r + 2);
   p.haut = vers(p.hanche, p.cou, 200);
-  p.jambes[0][0] = p.hanche, p.jambes[0][1] = {112, 104}, p.jambes[0][2] = {134, 96};
-  p.jambes[1][0] = p.hanche, p.jambes[1][1] = {110, 112}, p.jambes[1][2] = {130, 116};
+  p.jambes[0][0] = p.hanche, p.jambes[0][1] = {104, 98}, p.jambes[0][2] = {124, 92};
+  p.jambes[1][0] = p.hanche, p.jambes[1][1] = {102, 106}, p.jambes[1][2] = {122, 110};
   return p;
 }
 
 // Jumping and falling: standing shoulders, knees tucked.
 Pose saut(bool femme) {
   Pose p = debout(femme, 0);
-  p.jambes[0][1] = {88, 112}, p.jambes[0][2] = {76, 134};
-  p.jambes[1][1] = {82, 118}, p.jambes[1][2] = {68, 140};
+  p.jambes[0][1] = {84, 92}, p.jambes[0][2] = {74, 108};
+  p.jambes[1][1] = {78, 96}, p.jambes[1][2] = {66, 112};
   return p;
 }
 
@@ -137,19 +141,19 @@ Pose chute(bool femme, int k) {
   } else if (k == 1) {
     p.tw = femme ? 20 : 24;
     p.r = femme ? 11 : 12;
-    p.cou = {78, 84}, p.hanche = {66, 132}, p.tete = {86, 70};
+    p.cou = {78, 56}, p.hanche = {66, 94}, p.tete = {86, 42};
     p.haut = {96, 0};
-    p.jambes[0][0] = p.hanche, p.jambes[0][1] = {86, 144}, p.jambes[0][2] = {50, 146};
-    p.jambes[1][0] = p.hanche, p.jambes[1][1] = {82, 145}, p.jambes[1][2] = {46, 146};
-    p.epaule = {78, 92}, p.coude = {84, 112}, p.main = {92, 128};
+    p.jambes[0][0] = p.hanche, p.jambes[0][1] = {86, PIEDS - 2}, p.jambes[0][2] = {50, PIEDS};
+    p.jambes[1][0] = p.hanche, p.jambes[1][1] = {82, PIEDS - 1}, p.jambes[1][2] = {46, PIEDS};
+    p.epaule = {78, 64}, p.coude = {84, 82}, p.main = {92, 98};
   } else {
     p.tw = femme ? 18 : 20;
     p.r = femme ? 11 : 12;
-    p.cou = {96, 138}, p.hanche = {42, 138}, p.tete = {110, 136};
-    p.haut = {200, 136};
-    p.jambes[0][0] = p.hanche, p.jambes[0][1] = {22, 141}, p.jambes[0][2] = {2, 142};
-    p.jambes[1][0] = p.hanche, p.jambes[1][1] = {22, 144}, p.jambes[1][2] = {3, 145};
-    p.epaule = {90, 136}, p.coude = {74, 143}, p.main = {58, 145};
+    p.cou = {96, 106}, p.hanche = {42, 106}, p.tete = {108, 104};
+    p.haut = {200, 104};
+    p.jambes[0][0] = p.hanche, p.jambes[0][1] = {22, 109}, p.jambes[0][2] = {4, 110};
+    p.jambes[1][0] = p.hanche, p.jambes[1][1] = {22, 112}, p.jambes[1][2] = {5, 113};
+    p.epaule = {90, 104}, p.coude = {74, 111}, p.main = {58, 113};
   }
   p.bras = true;
   return p;
@@ -378,12 +382,16 @@ Etape apparences(3, "appearances", [] {
     bool femme = sx == 1;
     for (const Teinte& t : Peaux) {
       std::string p = std::string(Sexes[sx]) + "/" + t.nom + "/";
-      for (const Action& a : Actions)
+      for (const Action& a : Actions) {
+        // The dark-skinned women lie down in the light-skinned women's crawl
+        // frames: the battle never reads a crawl folder of their own.
+        if (femme && &t == &Peaux[1] && std::string(a.dossier) == "couche") continue;
         for (int k = 0; k < a.nb; ++k) {
           SDL_Surface* s = toile(L, H);
           corps(s, pose(a.dossier, k, a.nb, femme), t.peau);
           sauver(p + a.dossier + std::to_string(k + 1) + ".png", s);
         }
+      }
       bras_de(p + "Bras/", t.peau, false, femme);
     }
   }

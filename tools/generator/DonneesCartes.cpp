@@ -18,8 +18,8 @@ using namespace Dessin;
 namespace {
 
 constexpr int SOL = 535;
-// Where the battle lets soldiers stand: 150 px tall, at 15 px from the bottom.
-constexpr int DEBOUT = SOL - 74;
+// Where the battle lets soldiers stand: 118 px tall, at 15 px from the bottom.
+constexpr int DEBOUT = SOL - 58;
 
 Objet_de_Reference* entree(int type, const std::string& nom) {
   for (long i = 0; i < Objet_de_Reference::nb_Objet_de_reference; ++i) {
@@ -45,6 +45,15 @@ Reference* poser(int type, const std::string& nom, int x, int y = -1) {
     return p;
   }
   return new Reference(o, r);
+}
+
+// A lift on the ground beside a ledge whose top is at `haut`, and its marker
+// above its path: whoever steps on it rides up to the ledge. The lift rises
+// 10 px a frame in battle and stops once it overlaps the marker, whose bottom
+// is 10 px below the ledge's top (the marker is 40 px tall in battle).
+void ascenseur(int x, int haut) {
+  poser(DIVERS, "Ascenseur.png", x);
+  poser(DIVERS, "b-ascenseur.png", x + 20, haut - 20 + 5);
 }
 
 // A target marker goes on the item it marks, right after it.
@@ -94,8 +103,7 @@ void plaine() {
   poser(OBJET_ANIME, "Objets_Animes/drapeau/", 1040);
   poser(DIVERS, "eau.png", 1100, SOL - 10);
   poser(OBSTACLE, "Obstacles/plateforme.png", 1250, SOL - 120);
-  poser(DIVERS, "Ascenseur.png", 1420, SOL - 120);
-  poser(DIVERS, "b-ascenseur.png", 1400);
+  ascenseur(1420, SOL - 120);
   poser(ENNEMIS, "Nemesis_Soldat", 1500);
   poser(ENNEMIS, "Nemesis_Tireuse", 1530, SOL - 185);
   poser(DIVERS, "cc-ennemi.png", 1600);
@@ -110,7 +118,8 @@ void usine() {
   reglages("Usine", 0, 1, 20, 40, "desert/", 0, "Rien/");
   poser(DIVERS, "Debut.png", 260);
   poser(DIVERS, "cc-allie.png", 300);
-  marquer(poser(OBJETS_DESTRUCTIBLES, "antenne", 380), true, 300);
+  // Behind the start: the first stray shot past our soldiers must not take it.
+  marquer(poser(OBJETS_DESTRUCTIBLES, "antenne", 190), true, 300);
   poser(ALLIES, "OMUS_Tireur", 450);
   poser(VEHICULE_POLYVALENT, "Vehicules/Polyvalents/skyhunter/", 500, SOL - 300);
   poser(OBSTACLE, "Obstacles/mur.png", 700);
@@ -135,8 +144,7 @@ void infiltration() {
   poser(OBSTACLE, "Obstacles/mur.png", 560);
   poser(ENNEMIS, "Nemesis_Soldat", 650);
   poser(OBSTACLE, "Obstacles/plateforme.png", 760, SOL - 110);
-  poser(DIVERS, "Ascenseur.png", 920, SOL - 110);
-  poser(DIVERS, "b-ascenseur.png", 900);
+  ascenseur(920, SOL - 110);
   poser(ENNEMIS, "Nemesis_Tireuse", 800, SOL - 175);
   poser(OBJET, "caisse.png", 1000);
   poser(VEHICULE_AERIEN, "Vehicules/Aeriens/transport/", 1080, SOL - 260);

@@ -167,8 +167,12 @@ void ternir(SDL_Surface* s) {
 void portrait(const std::string& chemin, const Heros& h, Uint32 fond, bool choisi) {
   SDL_Surface* s = toile(L, H, fond);
   rect(s, 0, 300, L, 40, rgba(70, 90, 60));  // the ground under the feet
-  // The 140 px frame stands on the ground, shifted left so the muzzle fits.
-  figure(s, h, -10 * K, 300 - 150 * K + 2 * K);
+  // The body frame stands on the ground (its soles 2 px above its bottom),
+  // shifted left so the muzzle fits.
+  SDL_Surface* corps = lire(std::string(h.sexe) + "/" + h.peau + "/run8.png");
+  const int haut = corps ? corps->h : 0;
+  if (corps) SDL_FreeSurface(corps);
+  figure(s, h, -10 * K, 300 - haut * K + 2 * K);
   texte(s, h.nom, L / 2, 356, 24, rgba(255, 255, 255), true);
   if (!choisi) ternir(s);
   cadre(s, 0, 0, L, H, choisi ? rgba(240, 220, 120) : rgba(70, 70, 70), 4);

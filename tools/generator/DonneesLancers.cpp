@@ -65,12 +65,14 @@ void bouclier() {
 }
 
 void mines() {
-  auto mine = [](SDL_Surface* s, Uint32 corps, Uint32 detonateur) {
-    rect(s, 0, 6, 40, 8, corps);
-    rect(s, 16, 0, 8, 6, detonateur);
+  auto mine = [](SDL_Surface* s, Uint32 corps, Uint32 detonateur, int haut = 0) {
+    rect(s, 0, haut + 6, 40, 8, corps);
+    rect(s, 16, haut, 8, 6, detonateur);
   };
-  SDL_Surface* p = toile(40, 14);
-  mine(p, rgba(70, 70, 50), rgba(200, 40, 30));
+  // A mine is laid 98 px below the soldier's top: 20 px tall, it lies on the
+  // ground at his feet, 118 px down.
+  SDL_Surface* p = toile(40, 20);
+  mine(p, rgba(70, 70, 50), rgba(200, 40, 30), 6);
   sauver("Armes/Mines/projectile.png", p);
   SDL_Surface* o = toile(40, 14, rgba(0, 0, 0));
   mine(o, rgba(200, 200, 200), rgba(200, 200, 200));
