@@ -56,13 +56,6 @@ float angle_vers(int ox, int oy, int tx, int ty) {
   return std::atan(dy / dx) * 180.0f / 3.14159265f;
 }
 
-// One step sideways, not taken when it would cross the world's 16-bit edge:
-// nobody walks round the world.
-void pas_de_cote(Mapping* t, int16_t sens) {
-  const int x = t->position.x + (sens == DROITE ? t->vitesse : -t->vitesse);
-  if (x >= INT16_MIN && x <= INT16_MAX) t->position.x = static_cast<Sint16>(x);
-}
-
 }  // namespace
 
 Armes* changerdarme(Armes* old, Armes** inv, int taille) {
@@ -411,12 +404,12 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     case TIRER:
     case TIRER_DISCRET:
       if (En_mouvement && (direction == DROITE || direction == GAUCHE) && p_collision(false, 0) == PAS_COLLISION)
-        pas_de_cote(this, direction);
+        position.x = pas16(position.x, direction == DROITE ? vitesse : -vitesse);
       break;
     case ETRE_EJECTE:
       direction = directionE;
       if ((directionE == DROITE || directionE == GAUCHE) && p_collision(false, 0) == PAS_COLLISION)
-        pas_de_cote(this, directionE);
+        position.x = pas16(position.x, directionE == DROITE ? vitesse : -vitesse);
       direction = sens;
       break;
     default:

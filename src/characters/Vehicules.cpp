@@ -482,11 +482,6 @@ void Vehicule::controleia() {
 
 // ---- Moving and probing ----
 
-Sint16 Vehicule::pas16(Sint16 v, int pas) {
-  const int a = v + pas;
-  return a < INT16_MIN || a > INT16_MAX ? v : static_cast<Sint16>(a);
-}
-
 void Vehicule::avancer() {
   if (deplacement_x) position.x = pas16(position.x, direction == DROITE ? vitesse : -vitesse);
   if (deplacement_y) position.y = pas16(position.y, direction2 == BAS ? vitesse : -vitesse);

@@ -123,9 +123,6 @@ class Vehicule : public Mapping {
   bool conduire();
   // The requested steps; obstacles do not stop them.
   void avancer();
-  // `v` moved by `pas`, or left where it is when that would cross the
-  // world's 16-bit edge: nothing drives round the world.
-  static Sint16 pas16(Sint16 v, int pas);
   // Falls 16 px a frame to the rest line, or stands on what it meets.
   void gravite();
   // Shared by the ground kind: the fire requests and the exit key.

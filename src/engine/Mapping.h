@@ -169,6 +169,13 @@ int Mapping::sonder_deplacement(const char* sonde, int32_t premier, F&& touche) 
   return P_COLLISION;
 }
 
+// A coordinate moved by `pas`, or left where it is when that would cross the
+// world's 16-bit edge: nothing walks, drives or flies round the world.
+inline Sint16 pas16(Sint16 v, int pas) {
+  const int a = v + pas;
+  return a < INT16_MIN || a > INT16_MAX ? v : static_cast<Sint16>(a);
+}
+
 // Every pass and probe asks this of every entry: it stays inline.
 inline bool Mapping::occupe(int32_t i) {
   return i >= 0 && i < dernier_objet && Objets[i] && Objets[i]->image && Objets[i]->image[0];

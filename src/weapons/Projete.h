@@ -25,9 +25,8 @@ class Projete : public Mapping {
   // A thrown item never wraps round the world: it stops at the 16-bit edge
   // and goes off there when its time is up.
   void avancer() {
-    const int x = position.x + vecteur.x, y = position.y - vecteur.y;
-    if (x >= INT16_MIN && x <= INT16_MAX) position.x = static_cast<Sint16>(x);
-    if (y >= INT16_MIN && y <= INT16_MAX) position.y = static_cast<Sint16>(y);
+    position.x = pas16(position.x, vecteur.x);
+    position.y = pas16(position.y, -vecteur.y);
   }
   // Slows toward `plancher` px per step in the direction of flight.
   void freiner(int plancher);
