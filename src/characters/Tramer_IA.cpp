@@ -508,12 +508,20 @@ void Tramer::Accomplir_Objectif() {
 #if GAME_EARLY
   const bool centre_a_prendre = false;  // the early soldier takes no command centre
 #else
-  const bool centre_a_prendre = o->type_objet == COMMAND && o->camp == ENNEMI;
+  // A neutral post is there to be taken as much as an enemy one.
+  const bool centre_a_prendre = o->type_objet == COMMAND && (o->camp == ENNEMI || o->camp == NUL);
 #endif
   if (centre_a_prendre) {
     if (d < 400) {
       if (d < PORTEE_CAPTURE) o->interragir(this);
-      Attaque();
+      // Nobody in sight to fight: he goes on to the post, or he would stop
+      // short of it for good and never take it.
+      if (d >= PORTEE_CAPTURE && !ReleverEnnemiLePlusProcheVisible()) {
+        faire_face(this, o);
+        evenement_hero(0, true);
+      } else {
+        Attaque();
+      }
     } else {
       Effectuer_Ronde(o->position);
     }
