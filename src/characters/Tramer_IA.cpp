@@ -459,11 +459,9 @@ void Tramer::Attaque() {
       Aucun();
       return;
     }
-    bool voir;
-    if constexpr (early)
-      voir = std::abs(calcul_distance_x(e)) < vue();
-    else
-      voir = calcul_distance_y(e) < hauteur_vue() / 2;
+    // The earlier game heads for him from any distance: turning only at
+    // walls took its soldiers off the world, away from every enemy.
+    const bool voir = early || calcul_distance_y(e) < hauteur_vue() / 2;
     if (voir)
       faire_face(this, e);
     else if (p_collision(false, 0) == P_COLLISION)
