@@ -459,11 +459,9 @@ void Tramer::Attaque() {
       Aucun();
       return;
     }
-    bool voir;
-    if constexpr (early)
-      voir = std::abs(calcul_distance_x(e)) < vue();
-    else
-      voir = calcul_distance_y(e) < hauteur_vue() / 2;
+    // The earlier game heads for him from any distance: turning only at
+    // walls took its soldiers off the world, away from every enemy.
+    const bool voir = early || calcul_distance_y(e) < hauteur_vue() / 2;
     if (voir)
       faire_face(this, e);
     else if (p_collision(false, 0) == P_COLLISION)
@@ -508,12 +506,20 @@ void Tramer::Accomplir_Objectif() {
 #if GAME_EARLY
   const bool centre_a_prendre = false;  // the early soldier takes no command centre
 #else
-  const bool centre_a_prendre = o->type_objet == COMMAND && o->camp == ENNEMI;
+  // A neutral post is there to be taken as much as an enemy one.
+  const bool centre_a_prendre = o->type_objet == COMMAND && (o->camp == ENNEMI || o->camp == NUL);
 #endif
   if (centre_a_prendre) {
     if (d < 400) {
       if (d < PORTEE_CAPTURE) o->interragir(this);
-      Attaque();
+      // Nobody in sight to fight: he goes on to the post, or he would stop
+      // short of it for good and never take it.
+      if (d >= PORTEE_CAPTURE && !ReleverEnnemiLePlusProcheVisible()) {
+        faire_face(this, o);
+        evenement_hero(0, true);
+      } else {
+        Attaque();
+      }
     } else {
       Effectuer_Ronde(o->position);
     }

@@ -387,7 +387,7 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     } else if (p_collision(false, 0) == P_COLLISION) {
       if (colliser >= 0 && colliser < NB_OBJETS && Objets[colliser]) atterrir(Objets[colliser]->position.y - h + 8);
     } else if (position.y < H - h - 23 || general::sous_marin) {
-      position.y = court16(position.y + GRAVITE);
+      position.y = pas16(position.y, GRAVITE);
       if (general::Scrolling.y > 0 && !general::sous_marin) general::Scrolling.y = 0;
     } else {
       atterrir(H - h - 15);

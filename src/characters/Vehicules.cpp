@@ -197,7 +197,7 @@ void Vehicule::gravite() {
     Mapping* o = Objets[colliser];
     position.y = static_cast<Sint16>(o->position.y - TramePrincipale.h + 8);
   } else if (position.y < hauteur_ecran() - TramePrincipale.h - 23 || general::sous_marin) {
-    position.y = static_cast<Sint16>(position.y + 16);
+    position.y = pas16(position.y, 16);
   } else {
     position.y = static_cast<Sint16>(ligne_de_repos());
   }

@@ -37,7 +37,7 @@ void ArmeSol::comportement() {
     direction = BAS;
     if (p_collision(false, 0) != P_COLLISION) {
       if (position.y < eh - h - 23 || general::sous_marin)
-        position.y = court(position.y + 16);
+        position.y = pas16(position.y, 16);
       else
         position.y = court(eh - h - 15);
     } else if (colliser >= 0 && colliser < dernier_objet && Objets[colliser]) {

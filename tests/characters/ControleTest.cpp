@@ -36,6 +36,12 @@ TEST_F(Controle, WalkingMovesTwentyPixelsAStepAndBothKeysStop) {
   t->position.x = -32760;
   image(t);
   EXPECT_EQ(t->position.x, -32760);
+  // Nor sinks round its bottom under water.
+  general::sous_marin = true;
+  t->position.y = 32760;
+  image(t);
+  image(t);
+  EXPECT_EQ(t->position.y, 32760);
 }
 
 TEST_F(Controle, WallsStopTheWalkUnlessTheyAreOfTheSoldiersCamp) {

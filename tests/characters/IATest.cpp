@@ -344,6 +344,24 @@ TEST_F(IA, SoldierOrderedToANearEnemyPostGoesAndTakesIt) {
   EXPECT_LE(std::abs(s->position.x - x), s->vitesse);
 }
 
+TEST_F(IA, SoldierOrderedToAnUnguardedEnemyOrNeutralPostGoesOnUntilHeTakesIt) {
+  cc* poste = centre(600, 0, ENNEMI);
+  cc* neutre = centre(1600, 0, NUL);
+  Eclaireur* s = recrue("S", 0, 0, 0);
+  Eclaireur* loin = recrue("Loin", 1, -1600, 0);  // behind him, out of sight
+  s->marcher = true;
+  s->set_objectif(poste);
+  int ms = 0;
+  while (poste->camp != ALLIE && ms < 20000) jouer(s, 10, poste), ms += 10;
+  EXPECT_EQ(poste->camp, ALLIE) << "he does not turn back after an enemy he cannot see";
+  // Nobody left to fight, and a post nobody holds.
+  loin->stats.pv_restants = 0;
+  s->set_objectif(neutre);
+  ms = 0;
+  while (neutre->camp != ALLIE && ms < 20000) jouer(s, 10, neutre), ms += 10;
+  EXPECT_EQ(neutre->camp, ALLIE);
+}
+
 TEST_F(IA, VanishedObjectiveIsDropped) {
   Eclaireur* s = recrue("S", 0, 0, 0);
   recrue("E", 1, 1600, 0);

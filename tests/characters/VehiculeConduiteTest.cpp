@@ -97,6 +97,11 @@ TEST_F(Conduite, AnIdleVehicleFallsSixteenPixelsAFrameToTheRestLineUnlessItIsFix
   Vehicule* f = new VehiculeTerrestre("Vehicules/Terrestres/tourelles/", Rect(900, 10, 0, 0));
   f->comportement();
   EXPECT_EQ(f->position.y, 26);
+  // Under water nothing holds it, but it never sinks round the world's bottom.
+  general::sous_marin = true;
+  r->position.y = 32760;
+  r->comportement();
+  EXPECT_EQ(r->position.y, 32760);
 }
 
 TEST_F(Conduite, ATurretShotAimsAtThePointerAndKicksTheAimUpOrDown) {

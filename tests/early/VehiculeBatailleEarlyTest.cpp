@@ -2,6 +2,7 @@
 // start, the hero joins him with the use key, drives it, fires its gun,
 // loses it with the ally inside, and comes back on foot; or leaves it over
 // the turret's wreck, which takes him in and lets him out again.
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -136,6 +137,13 @@ TEST_F(BatailleAncienne, TheHeroPutOutOverTheTurretsWreckIsNeverTrappedThereAndC
     epave = modele("Vehicules/Terrestres/tourelles/");
     hero = Tramer::Hero;
     if (!v || !epave) fermer();
+    // The enemies are taken off to the world's far edge and out of the
+    // battle: nobody but the wreck is in the hero's way.
+    for (int i = 0; i < Tramer::nb_persos; ++i)
+      if (Tramer* t = Tramer::Persos[i]; t->camp == ENNEMI) {
+        t->position.x = 32000;
+        t->affichage = false;
+      }
   });
   // The turret's protection ends five seconds after the map was read; nobody was ever aboard.
   quand([&] { return Horloge::ticks() > 5300; }, [&] {
@@ -186,5 +194,28 @@ TEST_F(BatailleAncienne, TheHeroPutOutOverTheTurretsWreckIsNeverTrappedThereAndC
   EXPECT_TRUE(au_sol);
   EXPECT_TRUE(revenu) << "he comes back at the allied flag";
   EXPECT_LT(retour, 5500u);
+  EXPECT_TRUE(fini());
+}
+
+// Nobody is in the enemies' sight at the start: they head for the allies
+// behind them, and stay on the stretch of ground where the battle is.
+TEST_F(BatailleAncienne, EnemiesWhoSeeNobodyHeadForTheNearestAllyAndNeverLeaveTheWorld) {
+  int gauche = INT16_MAX, droite = INT16_MIN, loin = 0, premiere = 0;
+  quand(en_bataille, [&] {
+    premiere = images();
+    for (int i = 0; i < Tramer::nb_persos; ++i) {
+      gauche = std::min<int>(gauche, Tramer::Persos[i]->position.x);
+      droite = std::max<int>(droite, Tramer::Persos[i]->position.x);
+    }
+  });
+  quand([&] {
+    for (int i = 0; i < Tramer::nb_persos; ++i)
+      if (const Tramer* t = Tramer::Persos[i]; t->camp == ENNEMI)
+        loin = std::max({loin, gauche - t->position.x, t->position.x - droite});
+    return images() > premiere + 400;
+  }, [] { fermer(); });
+  accrocher();
+  EXPECT_EQ(JouerMap(0, 0), 3);
+  EXPECT_LT(loin, 960) << "an enemy left the battle's ground by " << loin << " px";
   EXPECT_TRUE(fini());
 }

@@ -55,6 +55,9 @@ TEST_F(Sol, UnderWaterItKeepsSinking) {
   ArmeSol* a = poser(100, 500);
   for (int i = 0; i < 10; ++i) a->comportement();
   EXPECT_EQ(a->position.y, 578 + 160);
+  a->position.y = 32760;  // but never round the world's bottom
+  a->comportement();
+  EXPECT_EQ(a->position.y, 32760);
 }
 
 TEST_F(Sol, SettlesEightPixelsIntoWhatItFallsOn) {
