@@ -97,6 +97,15 @@ TEST_F(Mission, AFrontierPastTheMissionsLastPlaysItsLastMapWhoseWinMovesOn) {
   EXPECT_STREQ(general::nom_map.retournertexte(), "Usine.map");
   EXPECT_EQ(general::nb_mission_accompli, 1);
   EXPECT_EQ(general::nb_map_accompli_mission, 0);
+
+  // Past a final line feed the last map is the empty one, passed over as won.
+  ecrire_fichier("Mission2.txt", "Plaine.map\n");
+  general::nb_map_accompli_mission = 3;
+  ASSERT_TRUE(SauvegardeSysteme());
+  EXPECT_EQ(JouerMission(1, 3, nullptr), 0);
+  EXPECT_EQ(departs(), 1);
+  EXPECT_EQ(general::nb_mission_accompli, 2);
+  EXPECT_EQ(general::nb_map_accompli_mission, 0);
 }
 
 TEST_F(Mission, AFinalLineFeedsEmptyEntryIsWonWithoutABattleAndTheMissionEnds) {
