@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
   // not as the last input left it.
   general::fichier_utilise = 0;
   general::temps_de_jeu = 0;
+  general::temps_de_jeu_pris = false;
   general::nb_hs = general::nb_tue = general::nb_mort = general::wex_actuelle = 0;
   general::nb_map_accompli = general::nb_map_accompli_mission = general::nb_mission_accompli = 0;
   general::Choix_perso = 0;

@@ -97,6 +97,37 @@ struct HUD {
   std::vector<std::unique_ptr<Interface>> widgets;
   P_char* nom = &general::nom_perso;
   int32_t cent = 100;
+  // The soldier whose life, aura and weapons are shown.
+  Tramer* suivi = nullptr;
+  Barre* vie = nullptr;
+  Barre* aura = nullptr;
+  CompteurNumerique* pv = nullptr;
+  Afficher_OmbreArme* ombres[2] = {};
+  Afficher_munitions* munitions[2] = {};
+
+  // The frame picture, drawn before every other widget of the HUD: an ally
+  // who took over during the world pass is shown from that very frame.
+  struct Cadre : Interface {
+    HUD* hud;
+    explicit Cadre(HUD* h) : Interface("HUD.png", Rect(0, 0, 0, 0)), hud(h) {}
+    void comportement() override {
+      if (Tramer::Hero && Tramer::Hero != hud->suivi) hud->lier(Tramer::Hero);
+      Interface::comportement();
+    }
+  };
+
+  void lier(Tramer* h) {
+    if (!vie) return;
+    suivi = h;
+    ombres[0]->pointeur2 = &h->ArmePrincipale;
+    ombres[1]->pointeur2 = &h->ArmeSecondaire;
+    vie->valeur_suivie = &h->stats.pv_restants;
+    vie->maximum_valeur_suivie = &h->stats.pv_max;
+    aura->valeur_suivie = &h->aura;
+    pv->valeur_suivie = &h->stats.pv_restants;
+    munitions[0]->suivre(&h->ArmePrincipale);
+    munitions[1]->suivre(&h->ArmeSecondaire);
+  }
 
   template <class W>
   W* ajouter(W* w, int layer) {
@@ -109,26 +140,29 @@ struct HUD {
 #if !GAME_EARLY
     if (general::temps_map > 0) ajouter(new Temps_Limite(general::temps_map, Rect(600, 40, 0, 0)), 3);
 #endif
-    ajouter(new Interface("HUD.png", Rect(0, 0, 0, 0)), 0);
+    ajouter(new Cadre(this), 0);
     if (!hero) return;
-    ajouter(new Afficher_OmbreArme(&hero->ArmePrincipale, Rect(6, 444, 0, 0)), 1);
-    ajouter(new Afficher_OmbreArme(&hero->ArmeSecondaire, Rect(786, 444, 0, 0)), 1);
+    suivi = hero;
+    ombres[0] = ajouter(new Afficher_OmbreArme(&hero->ArmePrincipale, Rect(6, 444, 0, 0)), 1);
+    ombres[1] = ajouter(new Afficher_OmbreArme(&hero->ArmeSecondaire, Rect(786, 444, 0, 0)), 1);
     ajouter(new ecriture_dynamique(" ", &nom, Rect(6, 0, 0, 0)), 3);
     Mapping::centre_scrolling = hero;
     hero->position = general::Debut_map;
-    Barre* vie = ajouter(nouvelle_barre("HUD/vie.png", Rect(8, 27, 0, 0)), 3);
+    vie = ajouter(nouvelle_barre("HUD/vie.png", Rect(8, 27, 0, 0)), 3);
     vie->valeur_suivie = &hero->stats.pv_restants;
     vie->maximum_valeur_suivie = &hero->stats.pv_max;
     vie->nb_gellule = cellules(vie, 278);
-    Barre* aura = ajouter(nouvelle_barre("HUD/aura.png", Rect(90, 48, 0, 0)), 3);
+    aura = ajouter(nouvelle_barre("HUD/aura.png", Rect(90, 48, 0, 0)), 3);
     aura->valeur_suivie = &hero->aura;
     aura->maximum_valeur_suivie = &cent;
     aura->nb_gellule = cellules(aura, 200);
-    ajouter(nouveau_compteur(&hero->stats.pv_restants, Rect(10, 64, 0, 0), general::Blanc), 3);
+    pv = ajouter(nouveau_compteur(&hero->stats.pv_restants, Rect(10, 64, 0, 0), general::Blanc), 3);
     ajouter(nouveau_compteur(&general::effectifs_map[0], Rect(215, 100, 0, 0), general::Bleu), 3);
     ajouter(nouveau_compteur(&general::effectifs_map[1], Rect(234, 120, 0, 0), general::Rouge), 3);
-    ajouter(new Afficher_munitions(hero->ArmePrincipale, Rect(8, 515, 0, 0)), 3)->pointeur2 = &hero->ArmePrincipale;
-    ajouter(new Afficher_munitions(hero->ArmeSecondaire, Rect(800, 515, 0, 0)), 3)->pointeur2 = &hero->ArmeSecondaire;
+    munitions[0] = ajouter(new Afficher_munitions(hero->ArmePrincipale, Rect(8, 515, 0, 0)), 3);
+    munitions[0]->pointeur2 = &hero->ArmePrincipale;
+    munitions[1] = ajouter(new Afficher_munitions(hero->ArmeSecondaire, Rect(800, 515, 0, 0)), 3);
+    munitions[1]->pointeur2 = &hero->ArmeSecondaire;
   }
 };
 

@@ -23,6 +23,9 @@ int JouerMission(int id, int stade, SDL_Surface* Start) {
   while (id == general::nb_mission_accompli && general::continuer) {
     r = JouerMap(id, stade);
     if (r != 0) break;
+    // A win the slot could not keep leaves the frontier behind: the next
+    // battle reads it back, and the chain would replay the last map for ever.
+    if (id == general::nb_mission_accompli && general::nb_map_accompli_mission <= stade) break;
     ++stade;
   }
   return r;

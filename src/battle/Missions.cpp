@@ -15,7 +15,9 @@ bool mission_valide(int mission) {
 }
 
 bool entree_vide(int mission, int map) {
-  if (!mission_valide(mission) || map < 0 || map >= LireNbMapMission(mission)) return false;
+  // Past the last line is the last line, as for its name: an empty one is
+  // passed over there too.
+  if (!mission_valide(mission) || map < 0) return false;
   if (!Fichiers::existe(general::FMissions[mission])) return false;
   const char* nom = LireNomMap(mission, map);
   return !nom || !*nom;

@@ -16,7 +16,8 @@ constexpr int NB_COLONNES_NOMS = 256;
 bool mission_valide(int mission);
 
 // True for an empty entry of an existing mission file, such as the one a
-// final line feed adds: a map without enemies.
+// final line feed adds: a map without enemies. A map past the last line is
+// that line.
 bool entree_vide(int mission, int map);
 
 // After a won map: moves the frontier when that map was the frontier map.

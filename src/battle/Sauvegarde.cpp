@@ -77,6 +77,9 @@ bool ecrire_choix(FILE* f) {
 }
 
 bool ecrire_slot(bool avec_choix) {
+  // What this run writes holds this run's time: reading it back must not
+  // count it twice.
+  general::temps_de_jeu_pris = true;
   std::string nom = nom_slot(general::fichier_utilise);
   Fichiers::EcritureSure e(nom.c_str());
   FILE* f = e.flux();
@@ -108,13 +111,16 @@ void LectureSysteme(int mission, int map) {
   FILE* f = Fichiers::ouvrir(nom.c_str(), "rb");
   if (!f) return;
 
-  // Only the first slot loaded in this run sets the play time; the clock has
-  // been counting since start-up and goes on counting.
+  // Only the first slot loaded in this run sets the play time, and only if
+  // this run has not written one before; the clock has been counting since
+  // start-up and goes on counting.
   uint32_t t = 0;
   bool bon = lire_octets(f, t, 4);
-  if (general::temps_de_jeu == 0)
+  if (!general::temps_de_jeu_pris) {
     general::temps_de_jeu = static_cast<int32_t>(
         t > static_cast<uint32_t>(std::numeric_limits<int32_t>::max()) ? std::numeric_limits<int32_t>::max() : t);
+    general::temps_de_jeu_pris = true;
+  }
   bon = bon && lire_champ(f, general::nb_hs, 1) && lire_champ(f, general::nb_tue, 1) &&
         lire_champ(f, general::nb_mort, 1) && lire_champ(f, general::wex_actuelle, 3);
   bon = bon && lire_champ(f, general::nb_map_accompli, 3);

@@ -54,6 +54,15 @@ void Afficher_munitions::comportement() {
   ecriture::comportement();
 }
 
+void Afficher_munitions::suivre(Armes** slot) {
+  if (slot == pointeur2) return;
+  pointeur2 = slot;
+  montre_ = false;
+  if (arme_du(slot)) return;
+  retirer_ligne();
+  ajouter_ligne("");
+}
+
 Afficher_OmbreArme::Afficher_OmbreArme(Armes** Ar, SDL_Rect pos) : pointeur2(Ar) { position = pos; }
 
 void Afficher_OmbreArme::comportement() {

@@ -12,6 +12,10 @@ class Afficher_munitions : public ecriture {
   Afficher_munitions(Armes* arme, SDL_Rect Position);
 
   void comportement() override;
+  // Another slot to follow, another soldier's: its counts are shown at the
+  // next draw even when they equal the last ones, and an empty slot clears
+  // the line.
+  void suivre(Armes** slot);
 
   Armes** pointeur2 = nullptr;  // the slot; set by the owner
   int32_t derniere_valeur_charge = 0;

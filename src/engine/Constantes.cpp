@@ -42,6 +42,7 @@ int32_t nb_tue = 0;
 int32_t nb_mort = 0;
 int32_t wex_actuelle = 0;
 int32_t temps_de_jeu = 0;
+bool temps_de_jeu_pris = false;
 int32_t nb_map_accompli = 0;
 int32_t nb_map_accompli_mission = 0;
 int32_t nb_mission_accompli = 0;

@@ -54,6 +54,9 @@ extern int32_t nb_tue;
 extern int32_t nb_mort;
 extern int32_t wex_actuelle;
 extern int32_t temps_de_jeu;
+// Set once the play time from before this run is settled: taken from the
+// first slot read, or known to be none when this run wrote a slot first.
+extern bool temps_de_jeu_pris;
 extern int32_t nb_map_accompli;
 extern int32_t nb_map_accompli_mission;
 extern int32_t nb_mission_accompli;

@@ -8,6 +8,7 @@
 #include "Script.h"
 #include "battle/JouerMap.h"
 #include "battle/Sauvegarde.h"
+#include "engine/Afficher_munitions.h"
 #include "engine/Barre.h"
 #include "engine/Interface.h"
 #include "engine/OuvrirImage.h"
@@ -247,6 +248,53 @@ TEST_F(Battle, AButtonHeldAsTheLastMapEndedFiresNothingInTheNext) {
   EXPECT_EQ(JouerMap(MISSION, PLAINE), 3);
   EXPECT_FALSE(tenu);
   EXPECT_EQ(charge, plein) << "the hero has not fired by himself";
+}
+
+TEST_F(Battle, WithThePoolSpentTheHudShowsTheAllyWhoTakesOverFromThatFrame) {
+  Tramer* premier = nullptr;
+  bool vu = false;
+  quand(en_bataille, [&] {
+    premier = Tramer::Hero;
+    for (int i = 0; i < Tramer::nb_persos; ++i)
+      if (Tramer* t = Tramer::Persos[i]; t != premier && t->camp == ALLIE && t->ArmePrincipale) {
+        t->ArmePrincipale->charge_actuelle = 7;
+        t->ArmePrincipale->nb_munition = 11;
+      }
+    premier->vivant = false;
+    premier->stats.pv_restants = 0;
+    general::effectifs_map[ALLIE] = relever_nb_persos(ALLIE);  // nobody left to come back
+    Horloge::avancer(5001);
+  });
+  // Inked pixels of a white line (the ammunition's white is 255, the life's 254).
+  auto ligne_a = [](const std::string& texte, int x, int y) {
+    SDL_Surface* s = TTF_RenderText_Solid(general::Police, texte.c_str(), SDL_Color{255, 255, 255, 0});
+    bool ok = s != nullptr;
+    for (int j = 0; ok && j < s->h; ++j)
+      for (int i = 0; ok && i < s->w; ++i)
+        if (static_cast<Uint8*>(s->pixels)[j * s->pitch + i]) ok = pixel(x + i, y + j).r >= 254;
+    SDL_FreeSurface(s);
+    return ok;
+  };
+  quand([&] { return Tramer::Hero != premier; }, [&] {
+    vu = true;
+    Tramer* h = Tramer::Hero;
+    ASSERT_GT(h->stats.pv_restants, 0);
+    EXPECT_TRUE(ligne_a(std::to_string(h->stats.pv_restants), 10, 64)) << "his life, not the dead hero's 0";
+    EXPECT_TRUE(ligne_a(texte_munitions(h->ArmePrincipale->charge_actuelle, h->ArmePrincipale->nb_munition), 8, 515));
+    int jauges = 0, icones = 0;
+    for (int32_t i = 0; i < Interface::derniere_interface; ++i) {
+      if (auto* b = dynamic_cast<Barre*>(Interface::Interfaces[i]))
+        jauges += b->valeur_suivie == &h->stats.pv_restants || b->valeur_suivie == &h->aura;
+      if (auto* o = dynamic_cast<Afficher_OmbreArme*>(Interface::Interfaces[i]))
+        icones += o->pointeur2 == &h->ArmePrincipale || o->pointeur2 == &h->ArmeSecondaire;
+    }
+    EXPECT_EQ(jauges, 2);
+    EXPECT_EQ(icones, 2);
+    fermer();
+  }, 0);
+  accrocher();
+  EXPECT_EQ(JouerMap(MISSION, PLAINE), 3);
+  EXPECT_TRUE(vu);
 }
 
 TEST(HeroChoice, MapSettingAndPlayersChoiceNameTheHeroFile) {

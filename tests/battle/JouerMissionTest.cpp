@@ -1,5 +1,9 @@
 // Missions from their choice screens through their chain of maps, driven
 // from the frame hook like the battles themselves.
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "Bataille.h"
 #include "battle/JouerMap.h"
 #include "battle/JouerMission.h"
@@ -53,6 +57,17 @@ TEST_F(Mission, TheFrontierChainPlaysItsMapsWhileWonAndStopsAtTheMissionsEnd) {
   EXPECT_EQ(general::nb_map_accompli, 2);
 }
 
+TEST_F(Mission, AWinTheSlotCannotKeepEndsTheChainInsteadOfReplayingTheLastMap) {
+  ASSERT_TRUE(SauvegardeSysteme());  // the frontier at the mission's first map
+  std::filesystem::create_directory("Systeme1.sav.tmp" + std::to_string(::getpid()));  // the slot's write goes here
+  choisir();
+  for (int i = 0; i < 5; ++i) gagner();
+  accrocher(20000);
+  EXPECT_EQ(JouerMission(0, 0, nullptr), 0);
+  EXPECT_EQ(departs(), 2) << "the second win moved nothing: the chain stops there";
+  EXPECT_EQ(general::nb_mission_accompli, 0);
+}
+
 TEST_F(Mission, AMissionInProgressGoesOnWithoutTheChoiceScreens) {
   general::nb_map_accompli_mission = 1;
   gagner();
@@ -81,6 +96,15 @@ TEST_F(Mission, AFrontierPastTheMissionsLastPlaysItsLastMapWhoseWinMovesOn) {
   EXPECT_EQ(departs(), 1);
   EXPECT_STREQ(general::nom_map.retournertexte(), "Usine.map");
   EXPECT_EQ(general::nb_mission_accompli, 1);
+  EXPECT_EQ(general::nb_map_accompli_mission, 0);
+
+  // Past a final line feed the last map is the empty one, passed over as won.
+  ecrire_fichier("Mission2.txt", "Plaine.map\n");
+  general::nb_map_accompli_mission = 3;
+  ASSERT_TRUE(SauvegardeSysteme());
+  EXPECT_EQ(JouerMission(1, 3, nullptr), 0);
+  EXPECT_EQ(departs(), 1);
+  EXPECT_EQ(general::nb_mission_accompli, 2);
   EXPECT_EQ(general::nb_map_accompli_mission, 0);
 }
 

@@ -15,6 +15,7 @@ class Missions : public Banc {
     general::nb_map_accompli_mission = 0;
     general::nb_map_accompli = 0;
     general::temps_de_jeu = 0;
+    general::temps_de_jeu_pris = false;
   }
 };
 

@@ -22,6 +22,7 @@ class PartieAncienne : public PartieComplete {
     general::fichier_utilise = 0;
     ASSERT_TRUE(SauvegardeSysteme());
     general::fichier_utilise = -1;
+    general::temps_de_jeu_pris = false;  // written by an earlier run
   }
 };
 

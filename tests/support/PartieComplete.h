@@ -25,6 +25,7 @@ class PartieComplete : public Banc, public Deroulement {
     general::nb_mission_accompli = general::nb_map_accompli_mission = general::nb_map_accompli = 0;
     general::nb_tue = general::nb_mort = general::nb_hs = general::wex_actuelle = 0;
     general::temps_de_jeu = 0;
+    general::temps_de_jeu_pris = false;
   }
   // The start-up's catalogue, palette and last battle live for a run in the
   // game; a later bench in the same process builds its own.
