@@ -36,15 +36,23 @@ void remplir(Uint8 r, Uint8 g, Uint8 b) {
 }
 
 // A character with a file is loaded from it; a new one only needs its sex.
-void commencer_perso(const char* nom) {
-  general::nom_perso = nom ? nom : "";
+// `nu` starts him with no garment on. False when the window was closed at
+// the sex prompt: nothing is started, the character being edited stays whole.
+bool commencer_perso(const char* nom, bool nu = false) {
   FILE* f = nom && *nom ? Fichiers::ouvrir(nom, "rb") : nullptr;
-  if (!f) {
-    general::sexe = ReleverSexe();
-    return;
+  const bool fichier = f != nullptr;
+  if (f) std::fclose(f);
+  char sexe = general::sexe;
+  if (!fichier) {
+    sexe = ReleverSexe();
+    if (!general::continuer) return false;
   }
-  std::fclose(f);
-  LirePersoEditeur(nom);
+  if (nu)
+    for (int& c : Element::Construction_en_cours) c = 0;
+  general::nom_perso = nom ? nom : "";
+  general::sexe = sexe;
+  if (fichier) LirePersoEditeur(nom);
+  return true;
 }
 
 // Hit points and Wex as the file will hold them.
@@ -141,9 +149,10 @@ struct Proprietes {
   bool agir() {
     if (ligne == SAUVER) sauver();
     if (ligne != CHARGER) return false;
-    for (int& c : Element::Construction_en_cours) c = 0;
     P_char nom = relever_nom_perso("Saisissez le pseudo du nouveau perso", "Nouveau");
-    if (general::continuer) commencer_perso(nom.retournertexte());
+    // Undressed only once he is really started: a window closed at either
+    // prompt leaves the character being edited whole, and he is written so.
+    if (general::continuer) commencer_perso(nom.retournertexte(), true);
     // The Return that closed the prompt is still the last event: read again,
     // it would ask for a name once more. The character is there; we are done.
     touche(SDLK_RETURN) = false;
@@ -271,7 +280,9 @@ char ReleverSexe() {
 }
 
 void creerPerso(const char* nom) {
-  commencer_perso(nom);
+  // A window closed at the new character's sex prompt leaves nobody to
+  // write, as a name prompt closed before this call does.
+  if (!commencer_perso(nom)) return;
   InitierEditeurPersos();
   Element::Evenementie.en_cours = true;
   remplir(0, 122, 0);
