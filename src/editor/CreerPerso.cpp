@@ -74,6 +74,8 @@ struct Proprietes {
   std::unique_ptr<ecriture2> rangees[NB_LIGNES];
   std::unique_ptr<ecriture2> alerte;
   bool echec = false;
+  // The Return last pressed has had its row's action: only then may it close.
+  bool retour_servi = false;
 
   static std::string texte(int l, bool gauche = false) {
     switch (l) {
@@ -174,6 +176,7 @@ struct Proprietes {
       ligne = std::min(ligne + 1, NB_LIGNES - 1);
       navigation.remise_a_zero();
     } else if (touche(SDLK_RETURN)) {
+      retour_servi = true;
       return agir();
     }
     return false;
@@ -218,14 +221,18 @@ void proprieteperso() {
     reporter(general::event);
     if (general::event.type == SDL_QUIT) general::continuer = false;
     remplir(0, 0, 0);
-    if (SDL_PollEvent(&general::event) && general::event.type == SDL_KEYDOWN) d.saisir(general::event.key.keysym);
+    if (SDL_PollEvent(&general::event) && general::event.type == SDL_KEYDOWN) {
+      if (general::event.key.keysym.sym == SDLK_RETURN) d.retour_servi = false;
+      d.saisir(general::event.key.keysym);
+    }
     d.echec = false;
     if (d.naviguer()) partir = true;
     d.dessiner();
     Horloge::flip(general::ecran);
     Horloge::attendre(10);
-    // A failed save keeps the dialog open with its message.
-    if (touche(SDLK_RETURN) && d.depart.cycle(500) == 3 && !d.echec) partir = true;
+    // A failed save keeps the dialog open with its message, and a Return
+    // pressed while a row move holds the row's action back waits for it.
+    if (touche(SDLK_RETURN) && d.retour_servi && d.depart.cycle(500) == 3 && !d.echec) partir = true;
   }
   SDL_EnableUNICODE(0);
 }

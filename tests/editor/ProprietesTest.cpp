@@ -164,6 +164,20 @@ TEST_F(Proprietes, AWindowClosedAtCreateOrLoadLeavesTheCharacterBeingEditedWhole
   general::sexe = 0;
 }
 
+TEST_F(Proprietes, ReturnRightAfterARowMoveDoesTheRowsActionBeforeClosing) {
+  // Past the dialogs' first half second, up to the save row, Return 3 frames on.
+  std::vector<std::pair<SDLKey, Uint16>> touches(4, {SDLK_F1, 0});
+  touches.insert(touches.end(), 3, {SDLK_UP, 0});
+  general::nom_map = "Vite";
+  lancer(proprietemap, touches, 3);
+  EXPECT_TRUE(std::filesystem::exists("Vite.map"));
+  touches.pop_back();  // the character's save row is two rows up
+  general::nom_perso = "Vite";
+  lancer(proprieteperso, touches, 3);
+  EXPECT_TRUE(std::filesystem::exists("Vite"));
+  EXPECT_TRUE(general::continuer);
+}
+
 TEST_F(Proprietes, ANameRetypedAfterClearingItGivesTheMapNoLeadingBlank) {
   general::nom_fond = "a";
   general::Meteorologie = "Rien/";
