@@ -237,8 +237,10 @@ void proprietemap() {
     d.recompter();
     SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, 0, 0, 0));
     // A Return pressed while a row move holds the row's action back waits
-    // for that action before it closes the dialog.
-    if (touche(SDLK_RETURN) && d.retour_servi && d.depart.cycle(500) == 3) partir = true;
+    // for that action before it closes the dialog; a save that failed keeps
+    // it open with its message, as long as the save row is chosen.
+    if (touche(SDLK_RETURN) && d.retour_servi && d.depart.cycle(500) == 3 && !(d.ligne == SAUVER && d.alerte))
+      partir = true;
     if (general::event.type == SDL_QUIT) general::continuer = false;
     if (lire_evenement() && general::event.type == SDL_KEYDOWN) {
       if (general::event.key.keysym.sym == SDLK_RETURN) d.retour_servi = false;

@@ -176,6 +176,11 @@ TEST_F(Proprietes, ReturnRightAfterARowMoveDoesTheRowsActionBeforeClosing) {
   lancer(proprieteperso, touches, 3);
   EXPECT_TRUE(std::filesystem::exists("Vite"));
   EXPECT_TRUE(general::continuer);
+  // A save that fails is not left behind a closed dialog.
+  general::nom_map = "Mission1.txt";
+  touches.push_back({SDLK_UP, 0});
+  lancer(proprietemap, touches, 3);
+  EXPECT_FALSE(general::continuer) << "the dialog closed on a failed save";
 }
 
 TEST_F(Proprietes, ANameRetypedAfterClearingItGivesTheMapNoLeadingBlank) {
