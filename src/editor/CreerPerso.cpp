@@ -36,15 +36,23 @@ void remplir(Uint8 r, Uint8 g, Uint8 b) {
 }
 
 // A character with a file is loaded from it; a new one only needs its sex.
-void commencer_perso(const char* nom) {
-  general::nom_perso = nom ? nom : "";
+// `nu` starts him with no garment on. False when the window was closed at
+// the sex prompt: nothing is started, the character being edited stays whole.
+bool commencer_perso(const char* nom, bool nu = false) {
   FILE* f = nom && *nom ? Fichiers::ouvrir(nom, "rb") : nullptr;
-  if (!f) {
-    general::sexe = ReleverSexe();
-    return;
+  const bool fichier = f != nullptr;
+  if (f) std::fclose(f);
+  char sexe = general::sexe;
+  if (!fichier) {
+    sexe = ReleverSexe();
+    if (!general::continuer) return false;
   }
-  std::fclose(f);
-  LirePersoEditeur(nom);
+  if (nu)
+    for (int& c : Element::Construction_en_cours) c = 0;
+  general::nom_perso = nom ? nom : "";
+  general::sexe = sexe;
+  if (fichier) LirePersoEditeur(nom);
+  return true;
 }
 
 // Hit points and Wex as the file will hold them.
@@ -66,6 +74,8 @@ struct Proprietes {
   std::unique_ptr<ecriture2> rangees[NB_LIGNES];
   std::unique_ptr<ecriture2> alerte;
   bool echec = false;
+  // The Return last pressed has had its row's action: only then may it close.
+  bool retour_servi = false;
 
   static std::string texte(int l, bool gauche = false) {
     switch (l) {
@@ -141,9 +151,10 @@ struct Proprietes {
   bool agir() {
     if (ligne == SAUVER) sauver();
     if (ligne != CHARGER) return false;
-    for (int& c : Element::Construction_en_cours) c = 0;
     P_char nom = relever_nom_perso("Saisissez le pseudo du nouveau perso", "Nouveau");
-    if (general::continuer) commencer_perso(nom.retournertexte());
+    // Undressed only once he is really started: a window closed at either
+    // prompt leaves the character being edited whole, and he is written so.
+    if (general::continuer) commencer_perso(nom.retournertexte(), true);
     // The Return that closed the prompt is still the last event: read again,
     // it would ask for a name once more. The character is there; we are done.
     touche(SDLK_RETURN) = false;
@@ -165,6 +176,7 @@ struct Proprietes {
       ligne = std::min(ligne + 1, NB_LIGNES - 1);
       navigation.remise_a_zero();
     } else if (touche(SDLK_RETURN)) {
+      retour_servi = true;
       return agir();
     }
     return false;
@@ -209,14 +221,18 @@ void proprieteperso() {
     reporter(general::event);
     if (general::event.type == SDL_QUIT) general::continuer = false;
     remplir(0, 0, 0);
-    if (SDL_PollEvent(&general::event) && general::event.type == SDL_KEYDOWN) d.saisir(general::event.key.keysym);
+    if (SDL_PollEvent(&general::event) && general::event.type == SDL_KEYDOWN) {
+      if (general::event.key.keysym.sym == SDLK_RETURN) d.retour_servi = false;
+      d.saisir(general::event.key.keysym);
+    }
     d.echec = false;
     if (d.naviguer()) partir = true;
     d.dessiner();
     Horloge::flip(general::ecran);
     Horloge::attendre(10);
-    // A failed save keeps the dialog open with its message.
-    if (touche(SDLK_RETURN) && d.depart.cycle(500) == 3 && !d.echec) partir = true;
+    // A failed save keeps the dialog open with its message, and a Return
+    // pressed while a row move holds the row's action back waits for it.
+    if (touche(SDLK_RETURN) && d.retour_servi && d.depart.cycle(500) == 3 && !d.echec) partir = true;
   }
   SDL_EnableUNICODE(0);
 }
@@ -271,7 +287,9 @@ char ReleverSexe() {
 }
 
 void creerPerso(const char* nom) {
-  commencer_perso(nom);
+  // A window closed at the new character's sex prompt leaves nobody to
+  // write, as a name prompt closed before this call does.
+  if (!commencer_perso(nom)) return;
   InitierEditeurPersos();
   Element::Evenementie.en_cours = true;
   remplir(0, 122, 0);

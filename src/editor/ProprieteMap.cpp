@@ -37,6 +37,8 @@ struct Dialogue {
   std::unique_ptr<ecriture2> rangees[NB_LIGNES];
   std::unique_ptr<ecriture2> secondes_w, sec;
   std::unique_ptr<ecriture2> alerte;
+  // The Return last pressed has had its row's action: only then may it close.
+  bool retour_servi = false;
 
   ecriture_dynamique2* texte(int l) { return static_cast<ecriture_dynamique2*>(rangees[l].get()); }
   static bool est_texte(int l) {
@@ -173,6 +175,7 @@ struct Dialogue {
       navigation.remise_a_zero();
     }
     if (touche(controles::C_PROP) || touche(SDLK_RETURN)) {
+      if (touche(SDLK_RETURN)) retour_servi = true;
       rendre_textes();
       agir();
       touche(controles::C_PROP) = false;
@@ -233,9 +236,16 @@ void proprietemap() {
     SDL_EnableUNICODE(1);
     d.recompter();
     SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, 0, 0, 0));
-    if (touche(SDLK_RETURN) && d.depart.cycle(500) == 3) partir = true;
+    // A Return pressed while a row move holds the row's action back waits
+    // for that action before it closes the dialog; a save that failed keeps
+    // it open with its message, as long as the save row is chosen.
+    if (touche(SDLK_RETURN) && d.retour_servi && d.depart.cycle(500) == 3 && !(d.ligne == SAUVER && d.alerte))
+      partir = true;
     if (general::event.type == SDL_QUIT) general::continuer = false;
-    if (lire_evenement() && general::event.type == SDL_KEYDOWN) d.saisir(general::event.key.keysym);
+    if (lire_evenement() && general::event.type == SDL_KEYDOWN) {
+      if (general::event.key.keysym.sym == SDLK_RETURN) d.retour_servi = false;
+      d.saisir(general::event.key.keysym);
+    }
     reporter(general::event);
     d.naviguer();
     d.dessiner();

@@ -22,8 +22,17 @@ bool accord_complet() {
 }  // namespace
 
 void EcranTitre() {
-  SDL_Surface* Start = charger("Start.png");
-  SDL_Surface* Press_Start = charger("Menus/Start/press_start.png");
+  SDL_Surface* Start = nullptr;
+  SDL_Surface* Press_Start = nullptr;
+  auto ouvrir = [&] {
+    Start = charger("Start.png");
+    Press_Start = charger("Menus/Start/press_start.png");
+  };
+  auto fermer = [&] {
+    liberer(Start);
+    liberer(Press_Start);
+  };
+  ouvrir();
   bool cont = true;
   int u = 0;
   SDL_EnableUNICODE(1);
@@ -36,7 +45,15 @@ void EcranTitre() {
       if (accord_complet()) {
         for (bool& t : Touches) t = false;
         SDL_EnableUNICODE(0);
+        // The editor ends on a title screen of its own, nested in this one:
+        // ours lets its pictures go meanwhile, or every round of a long
+        // editing session would hold another 2 MB until the program ends.
+        fermer();
         Mappeur();
+        if (general::continuer) {
+          ouvrir();
+          if (Start) SDL_SetAlpha(Start, SDL_SRCALPHA, static_cast<Uint8>(u));
+        }
       }
     } else if (k == 0 && general::event.type == SDL_KEYUP) {
       touche(general::event.key.keysym.unicode) = false;
@@ -47,8 +64,7 @@ void EcranTitre() {
     fin_image();
   }
   SDL_EnableUNICODE(0);
-  liberer(Start);
-  liberer(Press_Start);
+  fermer();
   DesallouerMappeur();
   Chargement();
 }

@@ -5,8 +5,10 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "Script.h"
+#include "battle/Perso.h"
 #include "characters/Tramer.h"
 #include "engine/Logos.h"
 
@@ -84,4 +86,16 @@ TEST_F(SessionAncienne, ANewGameWhoseSlotCannotBeWrittenTellsThePlayer) {
   s.fermer();
   EXPECT_EQ(s.lancer(), 0);
   EXPECT_TRUE(vu);
+}
+
+TEST_F(SessionAncienne, ALongEditingSessionHoldsNoMoreMemoryRoundAfterRound) {
+  general::nom_perso = "Soldat";
+  ASSERT_TRUE(SauvegarderPerso());
+  std::vector<long> tenus;
+  Script s;
+  tours_editeur(s, 4, [&] { tenus.push_back(octets_tenus()); });
+  s.fermer(20);
+  EXPECT_EQ(s.lancer(), 0);
+  ASSERT_EQ(tenus.size(), 4u) << "the script stopped after " << s.images() << " frames";
+  EXPECT_LT(tenus[3] - tenus[1], 1 << 20) << "the title screens' pictures are held";
 }

@@ -1,11 +1,15 @@
 // The two properties dialogs keep typed texts printable and short, and
 // numbers inside what their fields hold.
+#include <algorithm>
 #include <climits>
+#include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "Banc.h"
 #include "battle/Perso.h"
+#include "characters/Element.h"
 #include "editor/CreerPerso.h"
 #include "editor/ProprieteMap.h"
 #include "engine/Constantes.h"
@@ -23,15 +27,22 @@ class Proprietes : public Banc {
     Horloge::crochet_image(nullptr);
     Banc::TearDown();
   }
-  // Runs a dialog; each frame the hook pushes the next key, then Return.
+  // Runs a dialog; every 12th frame the hook pushes the next key (SDLK_UNKNOWN
+  // closes the window), then Return, the first `retour` frames after the last key.
   template <class F>
-  void lancer(F dialogue, std::vector<std::pair<SDLKey, Uint16>> touches) {
+  void lancer(F dialogue, std::vector<std::pair<SDLKey, Uint16>> touches, int retour = 12) {
     int image = 0;
     size_t i = 0;
+    general::event = SDL_Event{};  // nothing left over from a dialog before
+    std::memset(Touches, 0, sizeof Touches);
     Horloge::crochet_image([&] {
-      if (++image % 12 != 0) return;
+      ++image;
+      if (i < touches.size() ? image % 12 != 0 : (image - 12 * static_cast<int>(i) - retour) % 12 != 0) return;
       if (i < touches.size()) {
-        pousser_touche(touches[i].first, touches[i].second);
+        SDL_Event fermer{};
+        fermer.type = SDL_QUIT;
+        if (touches[i].first == SDLK_UNKNOWN) SDL_PushEvent(&fermer);
+        else pousser_touche(touches[i].first, touches[i].second);
         ++i;
       } else if (image < 2000) {
         SDL_Event e{};
@@ -126,6 +137,50 @@ TEST_F(Proprietes, CreateOrLoadAsksOnceThenLoadsTheNamedCharacterAndCloses) {
   EXPECT_TRUE(general::continuer) << "the dialog asked for a name again instead of closing";
   EXPECT_STREQ(general::nom_perso.retournertexte(), "Garde");
   EXPECT_EQ(general::vie_perso, 1234);
+}
+
+TEST_F(Proprietes, AWindowClosedAtCreateOrLoadLeavesTheCharacterBeingEditedWhole) {
+  general::nom_perso = "Garde";
+  general::sexe = 1;
+  for (int& c : Element::Construction_en_cours) c = 3;
+  // Closed while the new name is typed, then at the new character's sex.
+  for (bool au_sexe : {false, true}) {
+    general::continuer = true;
+    std::vector<std::pair<SDLKey, Uint16>> touches = {{SDLK_UP, 0}, {SDLK_RETURN, 13}, {SDLK_z, 'z'}};
+    if (au_sexe) touches.push_back({SDLK_RETURN, 13});
+    touches.push_back({SDLK_UNKNOWN, 0});
+    lancer(proprieteperso, touches);
+    EXPECT_FALSE(general::continuer);
+    EXPECT_STREQ(general::nom_perso.retournertexte(), "Garde");
+    EXPECT_EQ(general::sexe, 1);
+    EXPECT_EQ(std::count(std::begin(Element::Construction_en_cours), std::end(Element::Construction_en_cours), 3),
+              std::size(Element::Construction_en_cours));
+  }
+  // Nor is a new character whose sex was never chosen written.
+  general::continuer = true;
+  lancer([] { creerPerso("Neuf"); }, {{SDLK_UNKNOWN, 0}});
+  EXPECT_FALSE(std::filesystem::exists("Neuf"));
+  for (int& c : Element::Construction_en_cours) c = 0;
+  general::sexe = 0;
+}
+
+TEST_F(Proprietes, ReturnRightAfterARowMoveDoesTheRowsActionBeforeClosing) {
+  // Past the dialogs' first half second, up to the save row, Return 3 frames on.
+  std::vector<std::pair<SDLKey, Uint16>> touches(4, {SDLK_F1, 0});
+  touches.insert(touches.end(), 3, {SDLK_UP, 0});
+  general::nom_map = "Vite";
+  lancer(proprietemap, touches, 3);
+  EXPECT_TRUE(std::filesystem::exists("Vite.map"));
+  touches.pop_back();  // the character's save row is two rows up
+  general::nom_perso = "Vite";
+  lancer(proprieteperso, touches, 3);
+  EXPECT_TRUE(std::filesystem::exists("Vite"));
+  EXPECT_TRUE(general::continuer);
+  // A save that fails is not left behind a closed dialog.
+  general::nom_map = "Mission1.txt";
+  touches.push_back({SDLK_UP, 0});
+  lancer(proprietemap, touches, 3);
+  EXPECT_FALSE(general::continuer) << "the dialog closed on a failed save";
 }
 
 TEST_F(Proprietes, ANameRetypedAfterClearingItGivesTheMapNoLeadingBlank) {

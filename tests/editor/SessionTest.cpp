@@ -579,3 +579,17 @@ TEST_F(Session, AMapBuiltInTheEditorIsListedInAMissionAndPlayedToItsEnd) {
   EXPECT_EQ(general::nb_mission_accompli, 1) << "the one-map mission is done";
   EXPECT_TRUE(fs::is_regular_file(slot)) << "the won map was saved";
 }
+
+// Each round of the editor ends on a title screen nested in the last one;
+// none of them holds its pictures while the editor is open.
+TEST_F(Session, ALongEditingSessionHoldsNoMoreMemoryRoundAfterRound) {
+  general::nom_perso = "Soldat";
+  ASSERT_TRUE(SauvegarderPerso());
+  std::vector<long> tenus;
+  Script s;
+  tours_editeur(s, 4, [&] { tenus.push_back(octets_tenus()); });
+  s.fermer(20);
+  EXPECT_EQ(s.lancer(), 0);
+  ASSERT_EQ(tenus.size(), 4u) << "the script stopped after " << s.images() << " frames";
+  EXPECT_LT(tenus[3] - tenus[1], 1 << 20) << "the title screens' pictures are held";
+}

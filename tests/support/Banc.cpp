@@ -1,6 +1,11 @@
 #include "Banc.h"
 
+#include <malloc.h>
 #include <unistd.h>
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's own allocator counts what it holds; glibc's sees none of it.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
+#endif
 
 #include <fstream>
 
@@ -75,4 +80,13 @@ void pousser_touche(SDLKey k, Uint16 unicode) {
   e.type = SDL_KEYUP;
   e.key.state = SDL_RELEASED;
   SDL_PushEvent(&e);
+}
+
+long octets_tenus() {
+#if defined(__SANITIZE_ADDRESS__)
+  return static_cast<long>(__sanitizer_get_current_allocated_bytes());
+#else
+  const struct mallinfo2 m = mallinfo2();
+  return static_cast<long>(m.uordblks + m.hblkhd);
+#endif
 }

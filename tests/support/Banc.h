@@ -29,3 +29,5 @@ class Banc : public ::testing::Test {
 void lire_rgb(SDL_Surface* s, int x, int y, Uint8& r, Uint8& g, Uint8& b);
 // Pushes a key press and its release onto SDL's event queue.
 void pousser_touche(SDLKey k, Uint16 unicode = 0);
+// Bytes held on the heap now, as the allocator in use counts them.
+long octets_tenus();

@@ -1,6 +1,8 @@
 #include "Script.h"
 
 #include "engine/Demarrage.h"
+#include "engine/Logos.h"
+#include "menus/EcranTitre.h"
 
 int Script::lancer() {
   Horloge::crochet_image([this] {
@@ -33,6 +35,27 @@ int Script::lancer() {
   int r = SDL_main(0, nullptr);
   Horloge::crochet_image(nullptr);
   return r;
+}
+
+void tours_editeur(Script& s, int tours, std::function<void()> pendant) {
+  for (int t = 0; t < tours; ++t) {
+    s.puis(4 + NB_IMAGES_LOGOS, [] {
+      for (int i = 0; i < taille_accord(); ++i) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.keysym.sym = static_cast<SDLKey>(ACCORD_EDITEUR[i]);
+        e.key.keysym.unicode = static_cast<Uint16>(ACCORD_EDITEUR[i]);
+        SDL_PushEvent(&e);
+      }
+    });
+    s.touche(SDLK_RETURN, 10);  // the map "Aucun"
+    s.puis(20, [pendant] {
+      pendant();
+      pousser_touche(SDLK_RETURN);  // the hand-over
+    });
+    s.touche(SDLK_RETURN, 10);  // "Soldat"
+    s.touche(SDLK_RETURN, 10);  // leaving the character editor
+  }
 }
 
 SDL_Color pixel(int x, int y) {

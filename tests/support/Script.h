@@ -48,6 +48,11 @@ class Script {
   int depuis_ = 0;
 };
 
+// Rounds of the map editor from the title screen: the chord, the map
+// "Aucun", the hand-over, the character "Soldat" (to be on file) and a title
+// screen again. `pendant` runs while each round's editor is open.
+void tours_editeur(Script& s, int tours, std::function<void()> pendant);
+
 // True when the text is drawn in white at (x, y): every inked pixel of the
 // line rendered with the game's font is white on screen.
 bool texte_a(const std::string& texte, int x, int y);
