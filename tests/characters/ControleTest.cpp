@@ -101,6 +101,33 @@ TEST_F(Controle, ACeilingEndsTheJumpAndAFallLandsOnAPlatformSunkEightPixels) {
   EXPECT_EQ(u->position.y, 300 - 118 + 8);
 }
 
+// The last 16 px step may end off the ground line; whatever the next frame
+// makes of the action, the soldier ends on it.
+TEST_F(Controle, AFallEndsOnTheGroundLineWhateverTheNextFrameSetsTheActionTo) {
+  soldat("Loin", ENNEMI, 3000, SOL);
+  Tramer* t = soldat("Chuteur", ALLIE, 300, 0);
+  for (int k = 0; k < 16; ++k) {
+    t->position = Rect(300, SOL - 160 - k, 0, 0);
+    t->action = TOMBER;
+    for (int i = 0; i < 30; ++i) {
+      Horloge::avancer(10);
+      t->comportement();  // the AI walks him on toward the enemy
+      t->bliting();
+    }
+    EXPECT_EQ(t->position.y, SOL) << "dropped from " << 160 + k << " px";
+  }
+
+  Tramer* h = hero(300);
+  h->position.y = SOL - 163;
+  h->action = TOMBER;
+  for (int i = 0; i < 30 && h->position.y < SOL - 8; ++i) image(h);
+  ASSERT_EQ(h->position.y, SOL - 3);
+  touche(controles::C_DISCRET) = true;
+  Horloge::avancer(500);
+  image(h);
+  EXPECT_EQ(h->position.y, SOL);
+}
+
 TEST_F(Controle, PostureKeyCyclesStandingCrouchedProneAndALauncherSkipsProne) {
   Tramer* t = hero(300);
   touche(controles::C_DISCRET) = true;
