@@ -414,7 +414,12 @@ void Tramer::comportement() {
   if (classe != HERO) rapprocher_visee(this);
   En_mouvement = true;
   choisir_mode(this);
-  executer_mode(this);
+  // Knocked down, he lies till the fall has played out, whatever his orders
+  // say: only the player gets up at will.
+  if (action == ETRE_EJECTE && comportement_actuel != JOUEUR)
+    evenement_hero(0, false);
+  else
+    executer_mode(this);
 }
 
 // ---- Behaviours ----
