@@ -106,16 +106,30 @@ TEST_F(Controle, ACeilingEndsTheJumpAndAFallLandsOnAPlatformSunkEightPixels) {
 TEST_F(Controle, AFallEndsOnTheGroundLineWhateverTheNextFrameSetsTheActionTo) {
   soldat("Loin", ENNEMI, 3000, SOL);
   Tramer* t = soldat("Chuteur", ALLIE, 300, 0);
-  for (int k = 0; k < 16; ++k) {
-    t->position = Rect(300, SOL - 160 - k, 0, 0);
+  auto lacher = [t](int hauteur) {
+    t->position = Rect(300, SOL - hauteur, 0, 0);
     t->action = TOMBER;
-    for (int i = 0; i < 30; ++i) {
-      Horloge::avancer(10);
-      t->comportement();  // the AI walks him on toward the enemy
-      t->bliting();
-    }
+  };
+  auto image_ia = [t] {
+    Horloge::avancer(10);
+    t->comportement();  // the AI walks him on toward the enemy
+    t->bliting();
+  };
+  for (int k = 0; k < 16; ++k) {
+    lacher(160 + k);
+    for (int i = 0; i < 30; ++i) image_ia();
     EXPECT_EQ(t->position.y, SOL) << "dropped from " << 160 + k << " px";
   }
+  // A step that ends 8 px above the line lands him: the landing plays out,
+  // and gives him back his walking pace.
+  lacher(168);
+  bool pose = false;
+  for (int i = 0; i < 400 && !(pose && t->action != ATTERRIR); ++i) {
+    image_ia();
+    pose = pose || t->action == ATTERRIR;
+  }
+  EXPECT_TRUE(pose);
+  EXPECT_EQ(t->frequence, 100);
 
   Tramer* h = hero(300);
   h->position.y = SOL - 163;
