@@ -257,6 +257,7 @@ TEST_F(BatailleEarly, TheHerosShotsLeaveOneSplashPerHitTheEnemyTakes) {
 TEST_F(EjectionEnBataille, ABlastKnocksAComputerSoldierDownOnceAndNeverTakesHisHead) {
   const Bilan b = souffler(150);
   ASSERT_EQ(b.pv_avant, 1000);
+  EXPECT_TRUE(b.sur_la_ligne);
   EXPECT_EQ(b.pv_avant - b.pv_apres, 150);
   EXPECT_GT(b.images_a_terre, 5);
   EXPECT_GT(b.glissade, 100);

@@ -15,6 +15,7 @@ class EjectionEnBataille : public Bataille {
     int images_a_terre = 0;  // frames down, from the first hit on
     int glissade = 0;        // px slid the blast's way while down
     bool releve = false;     // up again once the fall played out
+    bool sur_la_ligne = false;  // standing on the ground line when it went off
   };
 
   // Sets off a mine's blast of `degat` on the enemy's centre.
@@ -41,6 +42,7 @@ class EjectionEnBataille : public Bataille {
     quand([&] { return e->Invincibilite.cycle(2000) == 3 && e->action == COURIR; }, [&] {
       e->stats.pv_max = e->stats.pv_restants = 1000;
       b.pv_avant = e->stats.pv_restants;
+      b.sur_la_ligne = e->position.y + e->TramePrincipale.h == general::ecran->h - 15;
       x0 = e->position.x;
       x = poser_explosion("Armes/Mines/", Rect(e->position.x + e->TramePrincipale.w / 2,
                                                e->position.y + e->TramePrincipale.h / 2, 0, 0), degat);
