@@ -414,7 +414,13 @@ void Tramer::comportement() {
   if (classe != HERO) rapprocher_visee(this);
   En_mouvement = true;
   choisir_mode(this);
-  executer_mode(this);
+  // Knocked down, he lies till the fall has played out, whatever his orders
+  // say, and a landing plays out too: written over, it would leave him its
+  // slow step for good. Only the player gets up at will.
+  if ((action == ETRE_EJECTE || action == ATTERRIR) && comportement_actuel != JOUEUR)
+    evenement_hero(0, false);
+  else
+    executer_mode(this);
 }
 
 // ---- Behaviours ----

@@ -351,8 +351,12 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     if (marche) {
       direction = sens;
       poser_sur_marche();
-    } else if ((position.y + h + 8 <= H - 15 || general::sous_marin) && p_collision(false, 0) == PAS_COLLISION) {
-      action = TOMBER;
+    } else if (position.y + h + 8 <= H - 15 || general::sous_marin) {
+      if (p_collision(false, 0) == PAS_COLLISION) action = TOMBER;
+    } else if (position.y != H - h - 15 && p_collision(false, 0) == PAS_COLLISION) {
+      // A fall whose last step another action cut short (the AI's, the
+      // posture key's) still ends on the ground line, not beside it.
+      position.y = court16(H - h - 15);
     }
     direction = sens;
   }

@@ -8,6 +8,7 @@
 #include "engine/cc.h"
 #include "weapons/ArmeSol.h"
 #include "weapons/Armes.h"
+#include "weapons/Explosion.h"
 #include "weapons/Projectiles.h"
 #include "weapons/Tir.h"
 #include "weapons/TirV.h"
@@ -51,8 +52,9 @@ void Tramer::recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, dou
   diffusion = 0;
 
   const bool du_joueur = ATK && ATK->gethero();
-  const bool tete =
-      ATK && reapparaitre && decalage_y == 0 && ATK->position.y < position.y + 25 + relever_decalage_y();
+  // A blast's picture reaches over every head: its ticks are never head hits.
+  const bool tete = ATK && typeid(*ATK) != typeid(Explosion) && reapparaitre && decalage_y == 0 &&
+                    ATK->position.y < position.y + 25 + relever_decalage_y();
   int32_t& pv = stats.pv_restants;
   if (tete && du_joueur) {
     pv = 0;

@@ -107,6 +107,47 @@ TEST_F(Controle, ACeilingEndsTheJumpAndAFallLandsOnAPlatformSunkEightPixels) {
   EXPECT_EQ(u->position.y, 300 - 118 + 8);
 }
 
+// The last 16 px step may end off the ground line; whatever the next frame
+// makes of the action, the soldier ends on it.
+TEST_F(Controle, AFallEndsOnTheGroundLineWhateverTheNextFrameSetsTheActionTo) {
+  soldat("Loin", ENNEMI, 3000, SOL);
+  Tramer* t = soldat("Chuteur", ALLIE, 300, 0);
+  auto lacher = [t](int hauteur) {
+    t->position = Rect(300, SOL - hauteur, 0, 0);
+    t->action = TOMBER;
+  };
+  auto image_ia = [t] {
+    Horloge::avancer(10);
+    t->comportement();  // the AI walks him on toward the enemy
+    t->bliting();
+  };
+  for (int k = 0; k < 16; ++k) {
+    lacher(160 + k);
+    for (int i = 0; i < 30; ++i) image_ia();
+    EXPECT_EQ(t->position.y, SOL) << "dropped from " << 160 + k << " px";
+  }
+  // A step that ends 8 px above the line lands him: the landing plays out,
+  // and gives him back his walking pace.
+  lacher(168);
+  bool pose = false;
+  for (int i = 0; i < 400 && !(pose && t->action != ATTERRIR); ++i) {
+    image_ia();
+    pose = pose || t->action == ATTERRIR;
+  }
+  EXPECT_TRUE(pose);
+  EXPECT_EQ(t->frequence, 100);
+
+  Tramer* h = hero(300);
+  h->position.y = SOL - 163;
+  h->action = TOMBER;
+  for (int i = 0; i < 30 && h->position.y < SOL - 8; ++i) image(h);
+  ASSERT_EQ(h->position.y, SOL - 3);
+  touche(controles::C_DISCRET) = true;
+  Horloge::avancer(500);
+  image(h);
+  EXPECT_EQ(h->position.y, SOL);
+}
+
 TEST_F(Controle, PostureKeyCyclesStandingCrouchedProneAndALauncherSkipsProne) {
   Tramer* t = hero(300);
   touche(controles::C_DISCRET) = true;

@@ -1,3 +1,4 @@
+#include "Ejection.h"
 #include "Soldats.h"
 #include "engine/Mapping.h"
 #include "weapons/ArmeSol.h"
@@ -289,6 +290,21 @@ TEST_F(Degats, HandOverFindsNobodyWhenNoAllyLives) {
   hero->reapparaitrehero();
   EXPECT_TRUE(hero->reapparaitre);
   EXPECT_EQ(Tramer::Hero, hero);
+}
+
+using DegatsEnBataille = EjectionEnBataille;
+
+// The first tick knocks the enemy down, and his AI leaves him down till the
+// fall has played out: he slides off, the later ticks pass, and none of them
+// is a head hit.
+TEST_F(DegatsEnBataille, ABlastKnocksAComputerSoldierDownOnceAndNeverTakesHisHead) {
+  const Bilan b = souffler(150);
+  ASSERT_EQ(b.pv_avant, 1000);
+  EXPECT_TRUE(b.sur_la_ligne);
+  EXPECT_EQ(b.pv_avant - b.pv_apres, 150 / 6) << "one tick of the demo mine's six";
+  EXPECT_GT(b.images_a_terre, 5);
+  EXPECT_GT(b.glissade, 100);
+  EXPECT_TRUE(b.releve);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The earlier build's blood splash: one inert object per hit a soldier
 // takes, its frames counted up to the first gap and noted in "sang.txt";
-// and a scripted battle where the hero's shots leave them.
+// and scripted battles where the hero's shots leave them, and where a blast
+// knocks an enemy down.
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "Bataille.h"
+#include "Ejection.h"
 #include "Soldats.h"
 #include "battle/JouerMap.h"
 #include "characters/Sang.h"
@@ -247,4 +249,17 @@ TEST_F(BatailleEarly, TheHerosShotsLeaveOneSplashPerHitTheEnemyTakes) {
   const std::vector<std::string> l = lignes("sang.txt");
   ASSERT_FALSE(l.empty());
   EXPECT_EQ(l.back().substr(0, 5), "Sang/");
+}
+
+// Each tick of an earlier blast deals the whole damage: the first knocks the
+// enemy down, his AI leaves him down till the fall has played out, and the
+// others pass while he slides off. None of them is a head hit.
+TEST_F(EjectionEnBataille, ABlastKnocksAComputerSoldierDownOnceAndNeverTakesHisHead) {
+  const Bilan b = souffler(150);
+  ASSERT_EQ(b.pv_avant, 1000);
+  EXPECT_TRUE(b.sur_la_ligne);
+  EXPECT_EQ(b.pv_avant - b.pv_apres, 150);
+  EXPECT_GT(b.images_a_terre, 5);
+  EXPECT_GT(b.glissade, 100);
+  EXPECT_TRUE(b.releve);
 }
