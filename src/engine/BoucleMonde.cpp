@@ -1,7 +1,6 @@
 #include "engine/BoucleMonde.h"
 #include "engine/eau.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -64,9 +63,11 @@ void placer_camera() {
   const int x = c->position.x + c->TramePrincipale.w / 2 - lw / 2;
   int y = c->position.y + c->TramePrincipale.h / 2 - lh / 2;
   if (y > 0 && !general::sous_marin) y = 0;
-  // Near the world's edge the view stops there rather than show the far side.
-  general::Scrolling.x = static_cast<Sint16>(std::clamp(x, INT16_MIN, INT16_MAX));
-  general::Scrolling.y = static_cast<Sint16>(std::clamp(y, INT16_MIN, INT16_MAX));
+  // The view wraps with the world's 16-bit coordinates, so the object it
+  // follows is always drawn at the screen's centre: the hero turns and aims
+  // by that centre, even beside the world's edge.
+  general::Scrolling.x = static_cast<Sint16>(x);
+  general::Scrolling.y = static_cast<Sint16>(y);
 }
 
 // The object of entry i runs or draws; the world's columns follow what it did.
