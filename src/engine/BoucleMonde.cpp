@@ -45,7 +45,9 @@ void faucher() {
   }
 }
 
-bool vise(const Tramer* h) { return h && (h->action == VISER || h->action == TIRER_VISER); }
+// A hero out of sight (aboard a vehicle) keeps his last stance, but his scope
+// no longer rules the view: the camera follows what he rides.
+bool vise(const Tramer* h) { return h && h->affichage && (h->action == VISER || h->action == TIRER_VISER); }
 
 SDL_Surface* lunette() { return AllouerImage("Armes/Lunette.png", 0, false); }
 
