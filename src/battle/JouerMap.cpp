@@ -198,7 +198,9 @@ Tramer* creer_hero() {
 void viser(const SDL_MouseMotionEvent& m, SDL_Rect& old_cible) {
   Tramer* hero = Tramer::Hero;
   if (!hero) return;
-  bool relatif = hero->action == VISER || (!early && hero->action == TIRER_VISER);
+  // Aboard a vehicle he is out of sight and his scope stance means nothing:
+  // the pointer aims the vehicle.
+  bool relatif = hero->affichage && (hero->action == VISER || (!early && hero->action == TIRER_VISER));
   if (relatif) {
     hero->cible.x = static_cast<Sint16>(hero->cible.x + m.x - old_cible.x);
     hero->cible.y = static_cast<Sint16>(hero->cible.y + m.y - old_cible.y);

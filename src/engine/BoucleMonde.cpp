@@ -1,7 +1,6 @@
 #include "engine/BoucleMonde.h"
 #include "engine/eau.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
@@ -46,7 +45,9 @@ void faucher() {
   }
 }
 
-bool vise(const Tramer* h) { return h && (h->action == VISER || h->action == TIRER_VISER); }
+// A hero out of sight (aboard a vehicle) keeps his last stance, but his scope
+// no longer rules the view: the camera follows what he rides.
+bool vise(const Tramer* h) { return h && h->affichage && (h->action == VISER || h->action == TIRER_VISER); }
 
 SDL_Surface* lunette() { return AllouerImage("Armes/Lunette.png", 0, false); }
 
@@ -64,9 +65,11 @@ void placer_camera() {
   const int x = c->position.x + c->TramePrincipale.w / 2 - lw / 2;
   int y = c->position.y + c->TramePrincipale.h / 2 - lh / 2;
   if (y > 0 && !general::sous_marin) y = 0;
-  // Near the world's edge the view stops there rather than show the far side.
-  general::Scrolling.x = static_cast<Sint16>(std::clamp(x, INT16_MIN, INT16_MAX));
-  general::Scrolling.y = static_cast<Sint16>(std::clamp(y, INT16_MIN, INT16_MAX));
+  // The view wraps with the world's 16-bit coordinates, so the object it
+  // follows is always drawn at the screen's centre: the hero turns and aims
+  // by that centre, even beside the world's edge.
+  general::Scrolling.x = static_cast<Sint16>(x);
+  general::Scrolling.y = static_cast<Sint16>(y);
 }
 
 // The object of entry i runs or draws; the world's columns follow what it did.

@@ -223,14 +223,24 @@ int Mapping::calcul_distance_y(SDL_Rect r) {
   return r.y - (position.y + TramePrincipale.h / 2);
 }
 
-int Mapping::calculer_volume(Mapping* auditeur) {
-  // Nobody to hear it (no camera yet): silence.
-  if (!auditeur) return 0;
-  const double dx = calcul_distance_x(auditeur), dy = calcul_distance_y(auditeur);
+namespace {
+int volume_a_distance(double dx, double dy) {
   const int d = static_cast<int>(std::sqrt(dx * dx + dy * dy));
   if (d == 0) return 255;
   const int q = d * 255 / 3600;
   return q < 255 ? 255 - q : 0;
+}
+}  // namespace
+
+int Mapping::calculer_volume(Mapping* auditeur) {
+  // Nobody to hear it (no camera yet): silence.
+  if (!auditeur) return 0;
+  return volume_a_distance(calcul_distance_x(auditeur), calcul_distance_y(auditeur));
+}
+
+int Mapping::calculer_volume(SDL_Rect point, Mapping* auditeur) {
+  if (!auditeur) return 0;
+  return volume_a_distance(auditeur->calcul_distance_x(point), auditeur->calcul_distance_y(point));
 }
 
 namespace {

@@ -78,6 +78,8 @@ class Mapping : public Bliting {
   int calcul_distance_x(SDL_Rect r);
   int calcul_distance_y(SDL_Rect r);
   int calculer_volume(Mapping* auditeur);
+  // The same for a sound made at a point rather than at an object's centre.
+  static int calculer_volume(SDL_Rect point, Mapping* auditeur);
 
   bool enregistre() const;
 

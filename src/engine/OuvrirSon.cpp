@@ -59,9 +59,10 @@ void DesallouerTousLesSons() {
 }
 
 void Jouer_son(FSOUND_SAMPLE* son, int volume) {
-  // A missing sample plays nothing, but still takes its turn in the rotation.
+  // A missing sample plays nothing, but still cuts off what its channel
+  // played and takes its turn in the rotation.
+  Son::arreter(canal_actuel);
   if (son) {
-    Son::arreter(canal_actuel);
     Son::jouer(canal_actuel, son);
     Son::volume(canal_actuel, volume);
   }

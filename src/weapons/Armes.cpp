@@ -58,7 +58,10 @@ void Armes::charger_ressources(const char* nom) {
 
 void Armes::armer_cycle() {
   demarrer(cycle);
-  cycle.duree_de_depart -= 2 * frequence;
+  // Taken modulo 2^32 as the timer reads it: past 2^31 ms of ticks a plain
+  // difference would overflow.
+  cycle.duree_de_depart =
+      static_cast<int32_t>(static_cast<uint32_t>(cycle.duree_de_depart) - static_cast<uint32_t>(2 * frequence));
 }
 
 void Armes::reprendre(const Armes& a) {

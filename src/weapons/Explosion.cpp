@@ -11,9 +11,10 @@ Explosion::Explosion(P_char dossier, SDL_Rect point, int d) {
   camp = NUL;
   // A soldier it knocks down slides this way.
   direction = DROITE;
-  // The blast is heard from where it happens.
+  // The blast is heard from where it happens, not from the centre of a frame
+  // it has yet to take.
   position = point;
-  Jouer_son(general::explosion, calculer_volume(Mapping::centre_scrolling));
+  Jouer_son(general::explosion, calculer_volume(point, Mapping::centre_scrolling));
   layer = 8;
   Tas = true;
   frame_en_cours = 0;

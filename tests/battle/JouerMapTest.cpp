@@ -203,7 +203,7 @@ TEST_F(Battle, PointerAimsDirectlyOrByOffsetThroughTheScopeAndTheWheelLastsOneFr
     e.motion.y = static_cast<Uint16>(y);
     SDL_PushEvent(&e);
   };
-  SDL_Rect direct{}, decale{};
+  SDL_Rect direct{}, decale{}, abord{};
   bool roue = false, roue_apres = true;
   quand(en_bataille, [&] { bouger(100, 200); });
   puis([&] {
@@ -214,6 +214,12 @@ TEST_F(Battle, PointerAimsDirectlyOrByOffsetThroughTheScopeAndTheWheelLastsOneFr
   });
   puis([&] {
     decale = Tramer::Hero->cible;
+    Tramer::Hero->affichage = false;  // aboard, still in his scope stance
+    bouger(300, 250);
+  });
+  puis([&] {
+    abord = Tramer::Hero->cible;
+    Tramer::Hero->affichage = true;
     Tramer::Hero->action = COURIR;
     clic(10, 10, 4);
   });
@@ -228,6 +234,8 @@ TEST_F(Battle, PointerAimsDirectlyOrByOffsetThroughTheScopeAndTheWheelLastsOneFr
   EXPECT_EQ(direct.y, 200);
   EXPECT_EQ(decale.x, 530) << "through the scope the pointer moves the aim by its offset";
   EXPECT_EQ(decale.y, 90);
+  EXPECT_EQ(abord.x, 300) << "aboard, the pointer aims directly";
+  EXPECT_EQ(abord.y, 250);
   EXPECT_TRUE(roue);
   EXPECT_FALSE(roue_apres);
 }

@@ -150,10 +150,11 @@ TEST_F(Passe, CameraCentresOnItsObjectAndNeverShowsBelowTheGround) {
   cam->position.y = 400 - 30;
   BlitingMapping();
   EXPECT_EQ(general::Scrolling.y, 128);
-  // At the world's left edge the view stops there, not at the far right.
+  // Beside the world's left edge the view wraps with the world's coordinates,
+  // so its object is still drawn at the screen's centre.
   cam->position.x = -32760;
   BlitingMapping();
-  EXPECT_EQ(general::Scrolling.x, -32768);
+  EXPECT_EQ(static_cast<Sint16>(cam->position.x - general::Scrolling.x), 480 - 20);
 }
 
 TEST_F(Passe, ScopeAimClampsToHalfTheScopeAndOverlaysIt) {
@@ -174,6 +175,17 @@ TEST_F(Passe, ScopeAimClampsToHalfTheScopeAndOverlaysIt) {
   Uint8 r, g, b;
   lire_rgb(general::ecran, 2, 2, r, g, b);  // outside the scope's window
   EXPECT_EQ(r + g + b, 0);
+  // Aboard a vehicle he keeps his stance, but the view follows the vehicle
+  // and the scope is gone.
+  Compte* vehicule = garde("vehicule");
+  vehicule->position = Rect(2000, 0, 4, 4);
+  Mapping::centre_scrolling = vehicule;
+  hero->affichage = false;
+  SDL_FillRect(general::ecran, nullptr, SDL_MapRGB(general::ecran->format, 255, 255, 255));
+  BlitingMapping();
+  EXPECT_EQ(general::Scrolling.x, 2000 + 2 - 480);
+  lire_rgb(general::ecran, 2, 2, r, g, b);
+  EXPECT_EQ(r + g + b, 3 * 255);
   delete hero;
   EXPECT_EQ(Tramer::Hero, nullptr);
 }

@@ -82,10 +82,12 @@ TEST_F(Caches, SoundsRotateOverChannelsTenTo127) {
   EXPECT_EQ(fin.operation, "volume");
   EXPECT_EQ(fin.valeur, 200);
 
-  // A null sample plays nothing but the rotation goes on.
+  // A null sample plays nothing, but its channel is stopped and the rotation goes on.
   Son::effacer_appels();
   Jouer_son(nullptr, 255);
-  EXPECT_TRUE(Son::appels().empty());
+  ASSERT_EQ(Son::appels().size(), 1u);
+  EXPECT_EQ(Son::appels()[0].operation, "stop");
+  EXPECT_EQ(Son::appels()[0].canal, 11);
   EXPECT_EQ(canal_actuel, 12);
   Son::liberer(s);  // the cache never frees its samples itself
   DesallouerTousLesSons();

@@ -21,6 +21,17 @@ TEST_F(TimingTest, AnswersTwoUntilThePeriodHasStrictlyPassedThenThree) {
   t.remise_a_zero();
   EXPECT_EQ(t.cycle(100), 2);
   EXPECT_EQ(t.duree_en_cours, static_cast<int32_t>(Horloge::ticks()));
+  // Through the tick count's half-way mark (24.8 days) and its wrap alike.
+  for (Uint32 avant : {0x80000000u - 150, 0u - 150}) {
+    Horloge::regler(avant);
+    t.remise_a_zero();
+    Horloge::avancer(100);
+    EXPECT_EQ(t.cycle(100), 2);
+    Horloge::avancer(1);
+    EXPECT_EQ(t.cycle(100), 3);
+    Horloge::avancer(100);
+    EXPECT_EQ(t.cycle(100), 3) << "past " << avant + 150;
+  }
 }
 
 TEST(Caracteristiques, StartWithFullLifeAndNoAura) {

@@ -129,9 +129,12 @@ TEST_F(Souffle, TheBangIsLoudAtTheCameraAndSilentFarAway) {
       if (it->operation == "volume") return it->valeur;
     return -1;
   };
-  creer<Explosion>(P_char("Nulle/Part/"), Rect(1000, 1000, 0, 0), 0);
+  const int cx = 1000 + camera->TramePrincipale.w / 2, cy = 1000 + camera->TramePrincipale.h / 2;
+  creer<Explosion>(P_char("Nulle/Part/"), Rect(cx, cy, 0, 0), 0);
   EXPECT_EQ(volume(), 255);
-  creer<Explosion>(P_char("Nulle/Part/"), Rect(1000 + 3600, 1000, 0, 0), 0);
+  creer<Explosion>(P_char("Nulle/Part/"), Rect(cx - 3550, cy, 0, 0), 0);
+  EXPECT_EQ(volume(), 255 - 3550 * 255 / 3600);
+  creer<Explosion>(P_char("Nulle/Part/"), Rect(cx + 3600, cy, 0, 0), 0);
   EXPECT_EQ(volume(), 0);
   Son::liberer(general::explosion);
   general::explosion = nullptr;
