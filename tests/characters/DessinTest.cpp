@@ -453,7 +453,7 @@ TEST_F(Dessin, EveryLongGunIsHeldInTheHandBelowTheFace) {
       t->ArmePrincipale = g;
       // The screen after one drawing, the arms always, bare body and gun as
       // asked: the far arm stays, whose size places the rest.
-      auto ecran = [&](bool corps, bool arme) {
+      auto dessin = [&](bool corps, bool arme) {
         Partie* C[20];
         Partie* Hb[20][11];
         Partie* VB[2][5];
@@ -495,8 +495,8 @@ TEST_F(Dessin, EveryLongGunIsHeldInTheHandBelowTheFace) {
           const int sx = t->position.x + (gauche ? L - a.x : a.x), sy = t->position.y + a.y;
           SDL_Surface* v = g->donnerViseur();
           t->cible = Rect(sx + (gauche ? -1000 : 1000) + (v ? v->w / 2 : 0), sy + (v ? v->h / 2 : 0), 0, 0);
-          const auto tout = ecran(true, true), sans_arme = ecran(true, false), bras = ecran(false, false),
-                     bras_arme = ecran(false, true);
+          const auto tout = dessin(true, true), sans_arme = dessin(true, false), bras = dessin(false, false),
+                     bras_arme = dessin(false, true);
 
           const Tete& h = tetes[sexe][p];
           const int hx = t->position.x + (gauche ? L - 1 - h.x : h.x), hy = t->position.y + h.y;
