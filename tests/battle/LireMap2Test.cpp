@@ -84,6 +84,13 @@ TEST_F(Carte, DemoMapFillsEveryRegistryAndTheSettings) {
   // to the ledge beside it, where its marker stops it.
   Ascenseur* l = Ascenseur::Ascenseurs[0];
   EXPECT_EQ(l->position.y + l->TramePrincipale.h, 526);
+  // No soldier starts on it or a stride from it: it would carry him off.
+  for (int i = 0; i < Tramer::nb_persos; ++i) {
+    const Tramer* p = Tramer::Persos[i];
+    EXPECT_TRUE(p->position.x + p->TramePrincipale.w + 20 <= l->position.x ||
+                p->position.x >= l->position.x + l->TramePrincipale.w + 20)
+        << i << " at " << p->position.x;
+  }
   Tramer* t = Tramer::Persos[0];
   t->position.x = static_cast<Sint16>(l->position.x + 10);
   t->position.y = static_cast<Sint16>(l->position.y - t->TramePrincipale.h + 8);

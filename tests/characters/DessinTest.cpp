@@ -1,6 +1,9 @@
 #include <SDL_image.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "Pilote.h"
 #include "weapons/Aura.h"
@@ -411,6 +414,129 @@ TEST_F(Dessin, PistolIsHeldAheadOfTheFaceStandingOrProne) {
   t->bliting();
   const SDL_Rect p = general::pos_bras[0][2][GUN];
   EXPECT_GT(pistolet(x + p.x, y + p.y - 15, x + p.x + 60, y + p.y + 15), 20) << "prone, from his own shoulder";
+}
+
+// Every long gun of the catalogue as the battle lays it, aiming level, for
+// a man and a woman facing either way, standing, crouched and prone: the
+// hand closes on the grip (the rearmost part hanging well below the hand:
+// the stock's heel stays above it), the gun hides at most a tenth of the head
+// and hangs no lower than the soles.
+TEST_F(Dessin, EveryLongGunIsHeldInTheHandBelowTheFace) {
+  LibererCatalogue();  // the whole catalogue, each weapon of its own kind
+  vider_apparences();
+  InitierPersos();
+  struct Tete {
+    int x, y, r;
+  };
+  // The demo bodies' heads facing right, by sex and posture.
+  const Tete tetes[2][3] = {{{65, 28, 12}, {82, 43, 12}, {114, 96, 12}}, {{65, 24, 11}, {82, 33, 11}, {105, 45, 11}}};
+  const int16_t actions[3] = {COURIR, DISCRET, RAMPER};
+  SDL_Surface* e = general::ecran;
+  const Uint32 fond = SDL_MapRGB(e->format, 255, 0, 255);
+  for (int sexe = 0; sexe < 2; ++sexe) {
+    Tramer* t = soldat(sexe ? "Femme" : "Homme", ALLIE, 400, SOL, 1, 100, 0, sexe);
+    ASSERT_NE(t, nullptr);
+    // The catalogue's guns are lent: the soldier frees his own, even after a failed check.
+    struct Pret {
+      Tramer* t;
+      Armes* sienne;
+      ~Pret() { t->ArmePrincipale = sienne; }
+    } pret{t, t->ArmePrincipale};
+    t->En_mouvement = false;
+    // The bodies the battle crouches and crawls in.
+    const std::string P = sexe ? "Femmes/Blanc/" : "Hommes/Blanc/";
+    t->Corps[DISCRET] = Partie::AllouerPartie((P + "discret").c_str());
+    t->Corps[RAMPER] = Partie::AllouerPartie((P + "couche").c_str());
+    const int L = t->TramePrincipale.w;
+    for (Armes* g : Element::ArmesPrincipales) {
+      if (!g || g->get_type() == PISTOLETS) continue;
+      t->ArmePrincipale = g;
+      // The screen after one drawing, the arms always, bare body and gun as
+      // asked: the far arm stays, whose size places the rest.
+      auto dessin = [&](bool corps, bool arme) {
+        Partie* C[20];
+        Partie* Hb[20][11];
+        Partie* VB[2][5];
+        SDL_Surface* I[4];
+        std::memcpy(C, t->Corps, sizeof C);
+        std::memcpy(Hb, t->Habits, sizeof Hb);
+        std::memcpy(VB, t->VBras, sizeof VB);
+        std::memcpy(I, g->image, sizeof I);
+        if (!corps)
+          for (Partie*& c : t->Corps) c = nullptr;
+        for (auto& h : t->Habits)
+          for (Partie*& c : h) c = nullptr;
+        for (auto& r : t->VBras)
+          for (Partie*& c : r) c = nullptr;
+        if (!arme)
+          for (SDL_Surface*& i : g->image) i = nullptr;
+        SDL_FillRect(e, nullptr, fond);
+        t->blit_only();
+        std::memcpy(t->Corps, C, sizeof C);
+        std::memcpy(t->Habits, Hb, sizeof Hb);
+        std::memcpy(t->VBras, VB, sizeof VB);
+        std::memcpy(g->image, I, sizeof I);
+        std::vector<std::vector<Uint32>> m(e->h, std::vector<Uint32>(e->w));
+        SDL_LockSurface(e);
+        for (int y = 0; y < e->h; ++y)
+          for (int x = 0; x < e->w; ++x) m[y][x] = obtenirPixel(e, x, y);
+        SDL_UnlockSurface(e);
+        return m;
+      };
+      for (int p = 0; p < 3; ++p) {
+        const SDL_Rect a = general::pos_bras[sexe][p][g->get_type()];
+        if (a.x == 0 && a.y == 0) continue;  // nobody lies down with a heavy weapon
+        for (int dir : {DROITE, GAUCHE}) {
+          SCOPED_TRACE(std::string(g->get_nom()) + (sexe ? " woman" : " man") + " posture " + std::to_string(p) +
+                       (dir == GAUCHE ? " facing left" : " facing right"));
+          const bool gauche = dir == GAUCHE;
+          t->action = actions[p];
+          t->direction = static_cast<int16_t>(dir);
+          const int sx = t->position.x + (gauche ? L - a.x : a.x), sy = t->position.y + a.y;
+          SDL_Surface* v = g->donnerViseur();
+          t->cible = Rect(sx + (gauche ? -1000 : 1000) + (v ? v->w / 2 : 0), sy + (v ? v->h / 2 : 0), 0, 0);
+          const auto tout = dessin(true, true), sans_arme = dessin(true, false), bras = dessin(false, false),
+                     bras_arme = dessin(false, true);
+
+          const Tete& h = tetes[sexe][p];
+          const int hx = t->position.x + (gauche ? L - 1 - h.x : h.x), hy = t->position.y + h.y;
+          auto corps = [&](int x, int y) { return sans_arme[y][x] != fond; };
+          ASSERT_TRUE(corps(hx, hy) && corps(hx, hy - h.r + 1) && !corps(hx, hy - h.r - 2)) << "the head is where we look";
+          int tete = 0, cache = 0, semelles = 0, bas_arme = 0, main = gauche ? e->w : -1;
+          for (int y = 0; y < e->h; ++y)
+            for (int x = 0; x < e->w; ++x) {
+              const bool dedans = (x - hx) * (x - hx) + (y - hy) * (y - hy) <= h.r * h.r;
+              tete += dedans;
+              cache += dedans && tout[y][x] != sans_arme[y][x];
+              if (corps(x, y)) semelles = y;
+              if (bras_arme[y][x] != bras[y][x]) bas_arme = y;
+              if (bras[y][x] != fond) main = gauche ? std::min(main, x) : std::max(main, x);
+            }
+          // The hand is a disc of 5 px at the arm's far end.
+          main += gauche ? 5 : -5;
+          int haut_main = e->h, bas_main = -1;
+          for (int y = 0; y < e->h; ++y)
+            if (bras[y][main] != fond) haut_main = std::min(haut_main, y), bas_main = std::max(bas_main, y);
+          const int y_main = (haut_main + bas_main) / 2;
+          // From the butt forward, the first run of columns hanging 7 rows below the hand.
+          int debut = -1, fin = -1;
+          for (int i = 0; i < e->w; ++i) {
+            const int x = gauche ? e->w - 1 - i : i;
+            bool pend = false;
+            for (int y = y_main + 7; y < e->h; ++y) pend = pend || bras_arme[y][x] != bras[y][x];
+            if (pend && debut < 0) debut = x;
+            if (pend) fin = x;
+            if (!pend && debut >= 0) break;
+          }
+          ASSERT_GE(debut, 0) << "a grip under the hand";
+          const int poignee = (debut + fin) / 2;
+          EXPECT_LE(std::abs(poignee - main), 3) << "grip at " << poignee << ", hand at " << main;
+          EXPECT_LE(cache * 10, tete) << cache << " of the head's " << tete << " px hidden";
+          EXPECT_LE(bas_arme, semelles) << "below the soles";
+        }
+      }
+    }
+  }
 }
 
 TEST_F(Dessin, FiringFromCrouchLastsOneFrame) {

@@ -16,74 +16,56 @@ struct Forme {
   const char* nom;
   int longueur, hauteur;
   int canon;        // barrel length
-  int crosse;       // stock length (0 for a pistol)
+  bool crosse;      // a stock: held at the shoulder with the rifle arms
   int chargeur;     // magazine height (0: none)
   bool tube;        // a launcher's tube instead of a body
   bool pompe;       // a shotgun's pump under the barrel
   bool lunette;     // a scope on top
+  bool lourde;      // held with the heavy weapons' arms, the hand nearer the shoulder
   Uint32 couleur;
 };
 
 const Forme FUSILS[] = {
-    {"QD-1SK", 46, 26, 16, 0, 8, false, false, false, rgba(90, 90, 100)},
-    {"QD-AR", 96, 30, 30, 24, 12, false, false, false, rgba(70, 80, 60)},
-    {"QD-H", 40, 24, 14, 0, 8, false, false, false, rgba(60, 60, 70)},
-    {"QD-SG", 100, 26, 40, 26, 0, false, true, false, rgba(100, 70, 40)},
-    {"Enfield", 120, 30, 50, 30, 8, false, false, true, rgba(110, 80, 50)},
-    {"Migal-513", 70, 28, 18, 16, 14, false, false, false, rgba(50, 50, 55)},
-    {"N-10", 90, 30, 26, 22, 14, false, false, false, rgba(60, 70, 80)},
-    {"N-897", 50, 28, 14, 0, 14, false, false, false, rgba(80, 60, 80)},
-    {"N-Dead-Launcher", 116, 34, 0, 0, 0, true, false, true, rgba(60, 90, 50)},
-    {"N-Destructor", 118, 38, 34, 20, 16, false, false, false, rgba(90, 40, 40)},
-    {"O-HG", 104, 34, 30, 24, 12, false, false, false, rgba(70, 70, 90)},
-    {"O-LD", 116, 28, 44, 30, 8, false, false, true, rgba(50, 70, 70)},
+    {"QD-1SK", 46, 26, 16, false, 8, false, false, false, false, rgba(90, 90, 100)},
+    {"QD-AR", 96, 30, 30, true, 12, false, false, false, false, rgba(70, 80, 60)},
+    {"QD-H", 40, 24, 14, false, 8, false, false, false, false, rgba(60, 60, 70)},
+    {"QD-SG", 100, 26, 40, true, 0, false, true, false, false, rgba(100, 70, 40)},
+    {"Enfield", 120, 30, 50, true, 8, false, false, true, false, rgba(110, 80, 50)},
+    {"Migal-513", 70, 28, 18, true, 14, false, false, false, false, rgba(50, 50, 55)},
+    {"N-10", 90, 30, 26, true, 14, false, false, false, false, rgba(60, 70, 80)},
+    {"N-897", 50, 28, 14, false, 14, false, false, false, false, rgba(80, 60, 80)},
+    {"N-Dead-Launcher", 116, 34, 0, true, 0, true, false, true, false, rgba(60, 90, 50)},
+    {"N-Destructor", 118, 38, 34, true, 16, false, false, false, true, rgba(90, 40, 40)},
+    {"O-HG", 104, 34, 30, true, 12, false, false, false, false, rgba(70, 70, 90)},
+    {"O-LD", 116, 28, 44, true, 8, false, false, true, false, rgba(50, 70, 70)},
 };
 
-void silhouette(SDL_Surface* s, const Forme& f, Uint32 c, Uint32 detail) {
-  const int L = f.longueur, H = f.hauteur, haut = H / 4, corps = H / 3;
-  if (f.tube) {
-    rect(s, 0, haut, L, corps + 4, c);
-    rect(s, L - 8, haut - 2, 8, corps + 8, detail);
-    rect(s, L / 3, haut + corps + 4, 6, H - haut - corps - 4, c);  // grip
-    rect(s, L / 2, haut - 6, 14, 6, detail);                         // sight
-    return;
-  }
-  const int debut = f.crosse, fin = L - f.canon;
-  if (f.crosse > 0) rect(s, 0, haut, f.crosse, corps + H / 5, c);                 // stock
-  rect(s, debut, haut, fin - debut, corps, c);                                      // body
+const Uint32 CLAIR = rgba(255, 255, 255, 90), NOIR = rgba(20, 20, 20);
+
+// A pistol, in a canvas of its own size, grip at the back.
+void silhouette_pistolet(SDL_Surface* s, const Forme& f, Uint32 c, Uint32 detail) {
+  const int L = f.longueur, H = f.hauteur, haut = H / 4, corps = H / 3, fin = L - f.canon;
+  rect(s, 0, haut, fin, corps, c);                                                  // body
   rect(s, fin, haut + 2, f.canon, corps / 2 > 2 ? corps / 2 : 2, c);                // barrel
-  rect(s, debut + (f.crosse > 0 ? 4 : 2), haut + corps, 6, H - haut - corps, c);   // grip
-  if (f.chargeur > 0) rect(s, (debut + fin) / 2, haut + corps, 6, f.chargeur < H - haut - corps ? f.chargeur : H - haut - corps, detail);
-  if (f.pompe) rect(s, fin + 4, haut + corps / 2 + 2, f.canon / 2, corps / 2 + 2, detail);
-  if (f.lunette) rect(s, debut + 6, 0, (fin - debut) / 2, haut, detail);
+  rect(s, 2, haut + corps, 6, H - haut - corps, c);                                 // grip
+  if (f.chargeur > 0) rect(s, fin / 2, haut + corps, 6, f.chargeur < H - haut - corps ? f.chargeur : H - haut - corps, detail);
 }
 
 // What makes the side view read as a weapon: light along the top, a dark
-// muzzle, a trigger guard and a lit lens on a scope.
-void reliefs(SDL_Surface* s, const Forme& f) {
-  const int L = f.longueur, H = f.hauteur, haut = H / 4, corps = H / 3;
-  const Uint32 clair = rgba(255, 255, 255, 90), noir = rgba(20, 20, 20);
-  if (f.tube) {
-    rect(s, 0, haut, L, 2, clair);
-    rect(s, 0, haut, 4, corps + 4, noir);
-    return;
-  }
-  const int debut = f.crosse, fin = L - f.canon;
-  rect(s, debut, haut, fin - debut, 2, clair);
-  rect(s, L - 3, haut + 2, 3, corps / 2 > 2 ? corps / 2 : 2, noir);
-  const int garde = debut + (f.crosse > 0 ? 4 : 2) + 6;
-  cadre(s, garde, haut + corps, 10, (H - haut - corps) / 2 + 1, noir);
-  if (f.lunette) rect(s, debut + 6 + (fin - debut) / 2 - 4, 1, 3, haut - 2, rgba(120, 200, 255));
+// muzzle and a trigger guard.
+void reliefs_pistolet(SDL_Surface* s, const Forme& f) {
+  const int L = f.longueur, H = f.hauteur, haut = H / 4, corps = H / 3, fin = L - f.canon;
+  rect(s, 0, haut, fin, 2, CLAIR);
+  rect(s, L - 3, haut + 2, 3, corps / 2 > 2 ? corps / 2 : 2, NOIR);
+  cadre(s, 8, haut + corps, 10, (H - haut - corps) / 2 + 1, NOIR);
 }
 
 // A pistol is drawn in a picture as wide as the soldiers' pistol arm, its
 // grip under the arm's hand: the battle lays the picture from the shoulder
 // and the creator's preview centres it like the arm, so in both it sits in
-// the hand instead of over the face. Rifles rest their stock on the shoulder.
+// the hand instead of over the face.
 constexpr int LARGEUR_PISTOLET = 110, HAUTEUR_PISTOLET = 45;  // the pistol arm's picture
 constexpr int MAIN_X = 60, MAIN_Y = 33;                        // its hand
-
-bool pistolet(const Forme& f) { return f.crosse == 0 && !f.tube; }
 
 // Copies a picture into a larger one, see-through pixels included.
 void incruster(SDL_Surface* dans, SDL_Surface* s, int x, int y) {
@@ -93,20 +75,118 @@ void incruster(SDL_Surface* dans, SDL_Surface* s, int x, int y) {
   SDL_FreeSurface(s);
 }
 
-SDL_Surface* dessin_arme(const Forme& f, bool ombre) {
+SDL_Surface* pistolet(const Forme& f, bool ombre) {
   SDL_Surface* s = toile(f.longueur, f.hauteur);
   if (ombre) {
-    silhouette(s, f, rgba(220, 220, 220, 170), rgba(220, 220, 220, 170));
+    silhouette_pistolet(s, f, rgba(220, 220, 220, 170), rgba(220, 220, 220, 170));
   } else {
-    silhouette(s, f, f.couleur, rgba(30, 30, 30));
-    reliefs(s, f);
+    silhouette_pistolet(s, f, f.couleur, rgba(30, 30, 30));
+    reliefs_pistolet(s, f);
   }
-  if (!pistolet(f)) return s;
   SDL_Surface* cadre = toile(LARGEUR_PISTOLET, HAUTEUR_PISTOLET);
-  const int poignee = 2 + 3, dessus_poignee = f.hauteur / 4 + f.hauteur / 3;  // as `silhouette` draws them
+  const int poignee = 2 + 3, dessus_poignee = f.hauteur / 4 + f.hauteur / 3;  // as the silhouette draws them
   incruster(cadre, s, MAIN_X - poignee, MAIN_Y - 3 - dessus_poignee);
   return cadre;
 }
+
+// A long gun is framed like the rifle arms' picture, 45 px tall, whose
+// shoulder is at (9, 33) for men and (16, 33) for women and whose hand is at
+// (60, 33), (50, 33) for the heavy weapons: the battle lays the gun's picture
+// over the arm's, its left edge on the arm's and its middle row on the arm's,
+// and turns both about the shoulder, so a grip drawn at the hand stays in it
+// whatever the aim. The butt rests at the shoulder. Behind x 38 the stock
+// keeps below the hand's row: there, over the shoulder, is the chin of a man
+// lying prone (his head hangs over rows 9-33, columns 14-38) and, a few rows
+// higher, every other posture's; the body, the scope and the tube start
+// past it. The grip and the magazine hang 8 rows below the hand, the stock
+// no more than 6: a prone man's soles touch the ground 9 rows below his hand.
+constexpr int HAUTEUR_FUSIL = 45, CROSSE_X = 8, BOITIER_X = 38, CRAN = 2, POIGNEE = 12;
+
+struct Plan {
+  int main_x, bout;  // the grip's column, the muzzle's
+  int corps, dessus;  // the body's height and top row
+  int fin;            // where the barrel leaves the body
+  int magasin;        // the magazine's first column
+};
+
+Plan plan(const Forme& f) {
+  Plan p;
+  p.main_x = f.lourde ? 50 : MAIN_X;
+  p.bout = CROSSE_X + f.longueur;
+  p.corps = f.tube ? f.hauteur / 3 + 4 : f.hauteur / 3;
+  p.dessus = MAIN_Y - CRAN - p.corps;
+  p.fin = p.bout - f.canon;
+  // The magazine hangs from the body ahead of the trigger guard, which the
+  // body reaches; a body that ends at the grip takes it through the grip.
+  if (p.fin <= p.main_x + 6) {
+    p.magasin = p.main_x - 3;
+  } else {
+    p.magasin = p.main_x + 11;
+    if (f.chargeur > 0) p.fin = std::max(p.fin, p.magasin + 6);
+  }
+  return p;
+}
+
+// The stock, from the butt at the shoulder to the body, runs along the
+// underside of the arm, which the battle draws over it: what shows is its
+// lower edge under the forearm and the butt behind the shoulder. Its wrist
+// climbs to the body's middle over its last 6 columns, under the arm too.
+void crosse(SDL_Surface* s, const Plan& p, Uint32 c) {
+  const int dessus = MAIN_Y + 1, milieu = p.dessus + p.corps / 2;
+  for (int x = CROSSE_X; x < BOITIER_X + 2; ++x) {
+    const int haut = x < CROSSE_X + 4 ? MAIN_Y - CRAN - 1
+                     : x >= BOITIER_X - 6 ? dessus - (dessus - milieu) * (x - (BOITIER_X - 6)) / 6
+                                         : dessus;
+    const int bas = MAIN_Y + 6 - 2 * (x - CROSSE_X) / (BOITIER_X - CROSSE_X);
+    rect(s, x, haut, 1, bas - haut + 1, c);
+  }
+}
+
+void silhouette_fusil(SDL_Surface* s, const Forme& f, const Plan& p, Uint32 c, Uint32 detail) {
+  const int H = f.hauteur, haut = H / 4;
+  crosse(s, p, c);
+  rect(s, p.main_x - 3, MAIN_Y - CRAN - 1, 6, POIGNEE, c);  // grip, under the hand
+  if (f.tube) {
+    rect(s, BOITIER_X, p.dessus, p.bout - BOITIER_X, p.corps, c);
+    rect(s, p.bout - 8, p.dessus - 2, 8, p.corps + 4, detail);            // muzzle ring
+    rect(s, CROSSE_X + f.longueur / 2, p.dessus - 6, 14, 6, detail);     // sight
+    return;
+  }
+  rect(s, BOITIER_X, p.dessus, p.fin - BOITIER_X, p.corps, c);                                 // body
+  rect(s, p.fin, p.dessus + 2, p.bout - p.fin, p.corps / 2 > 2 ? p.corps / 2 : 2, c);           // barrel
+  if (f.chargeur > 0) rect(s, p.magasin, MAIN_Y - CRAN - 1, 6, std::min(f.chargeur, POIGNEE), detail);
+  if (f.pompe) rect(s, p.fin + 4, p.dessus + p.corps / 2 + 2, (p.bout - p.fin) / 2, p.corps / 2 + 2, detail);
+  if (f.lunette) rect(s, BOITIER_X + 6, p.dessus - haut, (p.fin - BOITIER_X) / 2, haut, detail);
+}
+
+void reliefs_fusil(SDL_Surface* s, const Forme& f, const Plan& p) {
+  const int haut = f.hauteur / 4;
+  if (f.tube) {
+    rect(s, BOITIER_X, p.dessus, p.bout - BOITIER_X, 2, CLAIR);
+    rect(s, BOITIER_X, p.dessus, 4, p.corps, NOIR);
+    return;
+  }
+  rect(s, BOITIER_X, p.dessus, p.fin - BOITIER_X, 2, CLAIR);
+  rect(s, p.bout - 3, p.dessus + 2, 3, p.corps / 2 > 2 ? p.corps / 2 : 2, NOIR);
+  cadre(s, p.main_x + 3, MAIN_Y - CRAN - 1, 8, 5, NOIR);  // trigger guard
+  if (f.lunette)
+    rect(s, BOITIER_X + 6 + (p.fin - BOITIER_X) / 2 - 4, p.dessus - haut + 1, 3, haut - 2, rgba(120, 200, 255));
+}
+
+SDL_Surface* fusil(const Forme& f, bool ombre) {
+  const Plan p = plan(f);
+  // An even width mirrors onto the same columns facing left.
+  SDL_Surface* s = toile((p.bout + 1) / 2 * 2, HAUTEUR_FUSIL);
+  if (ombre) {
+    silhouette_fusil(s, f, p, rgba(220, 220, 220, 170), rgba(220, 220, 220, 170));
+  } else {
+    silhouette_fusil(s, f, p, f.couleur, rgba(30, 30, 30));
+    reliefs_fusil(s, f, p);
+  }
+  return s;
+}
+
+SDL_Surface* dessin_arme(const Forme& f, bool ombre) { return f.crosse ? fusil(f, ombre) : pistolet(f, ombre); }
 
 void armes_a_feu() {
   for (const Forme& f : FUSILS) {

@@ -104,7 +104,9 @@ void plaine() {
   poser(DIVERS, "eau.png", 1100, SOL - 10);
   poser(OBSTACLE, "Obstacles/plateforme.png", 1250, SOL - 120);
   ascenseur(1420, SOL - 120);
-  poser(ENNEMIS, "Nemesis_Soldat", 1500);
+  // Under the ledge, left of the lift (1420 to 1500 here): a soldier standing
+  // against it is carried off as the battle starts.
+  poser(ENNEMIS, "Nemesis_Soldat", 1330);
   poser(ENNEMIS, "Nemesis_Tireuse", 1530, SOL - 185);
   poser(DIVERS, "cc-ennemi.png", 1600);
   poser(VEHICULE_TERRESTRE, "Vehicules/Terrestres/tourelles/", 1700);

@@ -36,12 +36,12 @@ void cadre_hud() {
   rect(s, 68, 68, 4, 12, rgba(220, 50, 50));
   tete(s, 190, 110, rgba(0, 158, 224));  // the allies' reinforcements
   tete(s, 210, 130, rgba(200, 60, 40));  // the enemies'
-  // Bottom corners: each weapon's silhouette (at most 120 px wide, from
+  // Bottom corners: each weapon's silhouette (at most 128 px wide, from
   // x 6 and 786) over its ammunition count.
-  rect(s, 0, 440, 132, 104, fond);
-  cadre(s, 0, 440, 132, 104, bord, 2);
-  rect(s, 780, 440, 132, 104, fond);
-  cadre(s, 780, 440, 132, 104, bord, 2);
+  rect(s, 0, 440, 136, 104, fond);
+  cadre(s, 0, 440, 136, 104, bord, 2);
+  rect(s, 780, 440, 136, 104, fond);
+  cadre(s, 780, 440, 136, 104, bord, 2);
   sauver("HUD.png", s);
 }
 
