@@ -415,9 +415,10 @@ void Tramer::comportement() {
   En_mouvement = true;
   choisir_mode(this);
   // Knocked down, he lies till the fall has played out, whatever his orders
-  // say, and a landing plays out too: written over, it would leave him its
-  // slow step for good. Only the player gets up at will.
-  if ((action == ETRE_EJECTE || action == ATTERRIR) && comportement_actuel != JOUEUR)
+  // say, and a landing, a blow or a throw plays out too: written over, it
+  // would leave him its slow step for good. Only the player gets up at will.
+  const bool geste = action == ATTERRIR || action == COGNER || action == COGNER2 || action == PROJETER;
+  if ((action == ETRE_EJECTE || geste) && comportement_actuel != JOUEUR)
     evenement_hero(0, false);
   else
     executer_mode(this);

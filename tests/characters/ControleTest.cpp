@@ -136,6 +136,14 @@ TEST_F(Controle, AFallEndsOnTheGroundLineWhateverTheNextFrameSetsTheActionTo) {
   }
   EXPECT_TRUE(pose);
   EXPECT_EQ(t->frequence, 100);
+  // So does a blow whose enemy runs off before it is over.
+  Tramer* proche = soldat("Proche", ENNEMI, t->position.x + 100, SOL);
+  image_ia();
+  ASSERT_EQ(t->action, COGNER);
+  proche->position.x = 3000;
+  for (int i = 0; i < 400 && t->action == COGNER; ++i) image_ia();
+  EXPECT_NE(t->action, COGNER);
+  EXPECT_EQ(t->frequence, 100);
 
   Tramer* h = hero(300);
   h->position.y = SOL - 163;
