@@ -583,13 +583,7 @@ TEST_F(Session, AMapBuiltInTheEditorIsListedInAMissionAndPlayedToItsEnd) {
 // Each round of the editor ends on a title screen nested in the last one;
 // none of them holds its pictures while the editor is open.
 TEST_F(Session, ALongEditingSessionHoldsNoMoreMemoryRoundAfterRound) {
-  general::nom_perso = "Soldat";
-  ASSERT_TRUE(SauvegarderPerso());
-  std::vector<long> tenus;
-  Script s;
-  tours_editeur(s, 4, [&] { tenus.push_back(octets_tenus()); });
-  s.fermer(20);
-  EXPECT_EQ(s.lancer(), 0);
-  ASSERT_EQ(tenus.size(), 4u) << "the script stopped after " << s.images() << " frames";
+  const std::vector<long> tenus = memoire_des_tours_editeur(4);
+  ASSERT_EQ(tenus.size(), 4u) << "the script stopped short";
   EXPECT_LT(tenus[3] - tenus[1], 1 << 20) << "the title screens' pictures are held";
 }

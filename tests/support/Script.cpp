@@ -1,5 +1,6 @@
 #include "Script.h"
 
+#include "battle/Perso.h"
 #include "engine/Demarrage.h"
 #include "engine/Logos.h"
 #include "menus/EcranTitre.h"
@@ -37,7 +38,11 @@ int Script::lancer() {
   return r;
 }
 
-void tours_editeur(Script& s, int tours, std::function<void()> pendant) {
+std::vector<long> memoire_des_tours_editeur(int tours) {
+  general::nom_perso = "Soldat";
+  EXPECT_TRUE(SauvegarderPerso());
+  std::vector<long> tenus;
+  Script s;
   for (int t = 0; t < tours; ++t) {
     s.puis(4 + NB_IMAGES_LOGOS, [] {
       for (int i = 0; i < taille_accord(); ++i) {
@@ -49,13 +54,16 @@ void tours_editeur(Script& s, int tours, std::function<void()> pendant) {
       }
     });
     s.touche(SDLK_RETURN, 10);  // the map "Aucun"
-    s.puis(20, [pendant] {
-      pendant();
+    s.puis(20, [&tenus] {
+      tenus.push_back(octets_tenus());
       pousser_touche(SDLK_RETURN);  // the hand-over
     });
     s.touche(SDLK_RETURN, 10);  // "Soldat"
     s.touche(SDLK_RETURN, 10);  // leaving the character editor
   }
+  s.fermer(20);
+  EXPECT_EQ(s.lancer(), 0);
+  return tenus;
 }
 
 SDL_Color pixel(int x, int y) {

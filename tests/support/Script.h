@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "Banc.h"
 #include "engine/Constantes.h"
@@ -48,10 +49,12 @@ class Script {
   int depuis_ = 0;
 };
 
-// Rounds of the map editor from the title screen: the chord, the map
-// "Aucun", the hand-over, the character "Soldat" (to be on file) and a title
-// screen again. `pendant` runs while each round's editor is open.
-void tours_editeur(Script& s, int tours, std::function<void()> pendant);
+// Plays rounds of the map editor from the title screen (the chord, the map
+// "Aucun", the hand-over, the character "Soldat", put on file here, and a
+// title screen again), then closes the window. Answers the heap's bytes in
+// use while each round's editor is open: fewer than `tours` when the script
+// stopped short.
+std::vector<long> memoire_des_tours_editeur(int tours);
 
 // True when the text is drawn in white at (x, y): every inked pixel of the
 // line rendered with the game's font is white on screen.
