@@ -258,6 +258,10 @@ TEST_F(Battle, AButtonHeldAsTheLastMapEndedFiresNothingInTheNext) {
   EXPECT_EQ(charge, plein) << "the hero has not fired by himself";
 }
 
+TEST_F(Battle, TheHerosGunFiresAfterTwentyFiveDaysOfPlayAsItDidAtStartUp) {
+  EXPECT_GE(rafales_du_hero(0x80000000u + 60000), 3);
+}
+
 TEST_F(Battle, WithThePoolSpentTheHudShowsTheAllyWhoTakesOverFromThatFrame) {
   Tramer* premier = nullptr;
   bool vu = false;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../weapons/Armurerie.h"
+#include "Bataille.h"
 #include "characters/Tramer.h"
 #include "weapons/Armes.h"
 #include "weapons/Aura.h"
@@ -235,4 +236,10 @@ TEST_F(TirerEarly, AThrownGrenadeStopsAtTheWorldsEdgeInsteadOfWrappingRound) {
   v[0]->position.x = -32750;
   v[0]->comportement();
   EXPECT_EQ(v[0]->position.x, -32750);
+}
+
+using TirEnBataille = Bataille;
+
+TEST_F(TirEnBataille, TheHerosGunFiresAfterTwentyFiveDaysOfPlayAsItDidAtStartUp) {
+  EXPECT_GE(rafales_du_hero(3u << 30), 3);
 }

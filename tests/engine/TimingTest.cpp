@@ -32,6 +32,11 @@ TEST_F(TimingTest, AnswersTwoUntilThePeriodHasStrictlyPassedThenThree) {
     Horloge::avancer(100);
     EXPECT_EQ(t.cycle(100), 3) << "past " << avant + 150;
   }
+  // A stamp made at start-up and read more than 2^31 ms later.
+  Horloge::regler(0);
+  t.remise_a_zero();
+  Horloge::regler(0x80000000u + 60000);
+  EXPECT_EQ(t.cycle(100), 3);
 }
 
 TEST(Caracteristiques, StartWithFullLifeAndNoAura) {

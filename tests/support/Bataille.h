@@ -12,12 +12,14 @@
 #include "Deroulement.h"
 #include "Palette.h"
 #include "battle/Catalogues.h"
+#include "battle/JouerMap.h"
 #include "characters/InitierPersos.h"
 #include "characters/Tramer.h"
 #include "engine/Constantes.h"
 #include "engine/Demarrage.h"
 #include "engine/Interface.h"
 #include "platform/Horloge.h"
+#include "weapons/Armes.h"
 
 class Bataille : public Banc, public Deroulement {
  protected:
@@ -64,6 +66,28 @@ class Bataille : public Banc, public Deroulement {
   }
   // Battles started, seen from their first frame.
   int departs() const { return departs_; }
+
+  // Rounds the hero's main gun fires in Plaine with the left button held for
+  // 100 frames, the battle started `debut` ms after start-up: his gun is a
+  // copy of the catalogue's, so it keeps the stamp made at start-up.
+  int rafales_du_hero(Uint32 debut) {
+    Horloge::regler(debut);
+    int tirs = 0, avant = -1;
+    quand(en_bataille, [] {});
+    quand([&] {
+      const int c = Tramer::Hero->ArmePrincipale->get_charge_actuelle();
+      if (avant >= 0 && c < avant) tirs += avant - c;
+      avant = c;
+      Souris[SDL_BUTTON_LEFT] = true;
+      return images() > 100;
+    }, [] {
+      Souris[SDL_BUTTON_LEFT] = false;
+      fermer();
+    }, 0);
+    accrocher();
+    JouerMap(0, 0);
+    return tirs;
+  }
 
   // A battle frame: the hero exists and the map is running.
   static bool en_bataille() { return Tramer::Hero && general::statut_jeu == 1; }
