@@ -7,9 +7,18 @@ manque=()
 for p in "${paquets[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manque+=("$p")
 done
-if [ ${#manque[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${manque[@]}"
+[ ${#manque[@]} -gt 0 ] || exit 0
+# Whatever stops the install (no root and no sudo, no network), say what is
+# missing and how to get it.
+echec() {
+  echo "missing packages: ${manque[*]}" >&2
+  echo "install them as root with: apt-get install ${manque[*]}" >&2
+  exit 1
+}
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || echec
+  sudo="sudo"
 fi
+$sudo apt-get update -qq || echec
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${manque[@]}" || echec
