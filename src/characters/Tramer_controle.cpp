@@ -134,11 +134,11 @@ void Tramer::tirer() {
   }
 }
 
-// A blow or a throw: the one-shot action starts on a fresh 200 ms step and
-// remembers the step period it interrupts.
+// A blow or a throw: the one-shot action starts on a fresh 200 ms step. The
+// step it comes back to is the normal one, never a jump's or a landing's
+// that the posture key has just cut short.
 void Tramer::commencer_geste(int16_t geste, int16_t bras) {
   action = geste;
-  frequenceTemp = frequence;
   if (bras >= 0) bras_en_cours = bras;
   frequence = 200;
   cycle.remise_a_zero();

@@ -109,10 +109,21 @@ void pose_debout(Tramer& t) {
 
 void retour_a_la_marche(Tramer& t) {
   t.action = COURIR;
+  t.frequence = t.frequenceTemp;
   t.bras_en_cours = static_cast<int16_t>(type_arme(t.ArmePrincipale, t.bras_en_cours));
 }
 
+// Only a jump, a landing, a blow, a throw and a knock-down have a step of
+// their own.
+bool a_son_propre_pas(int16_t action) {
+  return action == SAUTER || action == ATTERRIR || action == COGNER || action == COGNER2 || action == PROJETER ||
+         action == ETRE_EJECTE;
+}
+
 void animer(Tramer& t) {
+  // Whatever cut such an action short (the posture or scope key, the AI's
+  // orders, a fall, a respawn), he walks on at his normal step.
+  if (!a_son_propre_pas(t.action)) t.frequence = t.frequenceTemp;
   if (t.cycle.cycle(t.frequence) == 3) {
     if (t.action == SAUTER) {
       if (t.saut < 1) {
@@ -134,7 +145,6 @@ void animer(Tramer& t) {
   if (coup && t.diffusion > n - 2) frapper(t);
   if (t.diffusion > n - 1) {
     if (coup) {
-      t.frequence = t.frequenceTemp;
       t.decalage.y = 0;
       frapper(t);
       t.cycle.remise_a_zero();
@@ -144,7 +154,6 @@ void animer(Tramer& t) {
       t.decalage.y = 0;
       t.cycle.remise_a_zero();
       retour_a_la_marche(t);
-      t.frequence = t.frequenceTemp;
       t.diffusion = 4;
     } else if (t.action == ETRE_EJECTE) {
       t.diffusion = 0;

@@ -307,4 +307,12 @@ TEST_F(DegatsEnBataille, ABlastKnocksAComputerSoldierDownOnceAndNeverTakesHisHea
   EXPECT_TRUE(b.releve);
 }
 
+// Whatever cut a blow or a throw short, or when one played out, he walks on
+// at his normal pace, and the next one plays slowly and gives it back.
+TEST_F(DegatsEnBataille, AfterABlowOrThrowCutShortOrPlayedOutTheHeroWalksAtHisNormalPace) {
+  const std::vector<int> normal{100, 200, 100};
+  EXPECT_EQ(pas_apres_les_gestes(), std::vector<std::vector<int>>(4, normal))
+      << "knock-down, posture key, jump cut as a blow starts, throw";
+}
+
 }  // namespace

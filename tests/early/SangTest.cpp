@@ -263,3 +263,11 @@ TEST_F(EjectionEnBataille, ABlastKnocksAComputerSoldierDownOnceAndNeverTakesHisH
   EXPECT_GT(b.glissade, 100);
   EXPECT_TRUE(b.releve);
 }
+
+// Whatever cut a blow or a throw short, or when one played out, he walks on
+// at his normal pace, and the next one plays slowly and gives it back.
+TEST_F(EjectionEnBataille, AfterABlowOrThrowCutShortOrPlayedOutTheHeroWalksAtHisNormalPace) {
+  const std::vector<int> normal{100, 200, 100};
+  EXPECT_EQ(pas_apres_les_gestes(), std::vector<std::vector<int>>(4, normal))
+      << "knock-down, posture key, jump cut as a blow starts, throw";
+}

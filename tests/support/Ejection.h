@@ -1,7 +1,10 @@
 #pragma once
 // A battle on the demo plain where a blast goes off on an enemy whose AI
 // runs, out of everyone's sight: what the blast took from him, and how he
-// lay and slid while it knocked him down.
+// lay and slid while it knocked him down. Or where the hero, alone, has his
+// blows and throws cut short or played out: the pace he is left with.
+#include <vector>
+
 #include "Bataille.h"
 #include "battle/JouerMap.h"
 #include "characters/Vehicules.h"
@@ -68,5 +71,67 @@ class EjectionEnBataille : public Bataille {
     JouerMap(0, 0);
     testing::internal::GetCapturedStdout();
     return b;
+  }
+
+  // The hero's pace once a blow is cut by a knock-down, once one is cut by
+  // the posture key, once a jump is cut by the posture key as a blow starts,
+  // and once a throw has played out; then during and after the next blow or
+  // throw. Each is {after, during the next, after the next}.
+  std::vector<std::vector<int>> pas_apres_les_gestes() {
+    std::vector<std::vector<int>> v;
+    Tramer* h = nullptr;
+    auto geste = [&] { return h->action == COGNER || h->action == PROJETER; };
+    // The right button held till the blow or throw starts.
+    auto lancer = [&](int attente = 2) {
+      puis([&] { bouton(3) = true; }, attente);
+      quand(geste, [&] { bouton(3) = false; }, 0);
+    };
+    auto mesurer = [&] {
+      quand([&] { return !geste() && h->action != ETRE_EJECTE; }, [&] { v.push_back({}); }, 0);
+      puis([&] { v.back().push_back(h->frequence); }, 30);
+      lancer();
+      puis([&] { v.back().push_back(h->frequence); }, 0);
+      quand([&] { return !geste(); }, [] {}, 0);
+      puis([&] { v.back().push_back(h->frequence); }, 30);
+    };
+    quand(en_bataille, [&] {
+      h = Tramer::Hero;
+      for (int i = 0; i < Tramer::nb_persos; ++i)
+        if (Tramer::Persos[i] != h) Tramer::Persos[i]->affichage = false;
+      for (int i = 0; i < Vehicule::nb_vehicule; ++i) Vehicule::Vehicules[i]->affichage = false;
+    });
+    quand([&] { return h->Invincibilite.cycle(2000) == 3 && h->action == COURIR; }, [] {});
+    lancer();
+    puis([&] {
+      h->recevoirdegats(50, nullptr, 0, 0.0, 0);
+      EXPECT_EQ(h->action, ETRE_EJECTE);
+    });
+    mesurer();
+    lancer(60);
+    puis([&] { touche(controles::C_DISCRET) = true; });
+    puis([&] {
+      touche(controles::C_DISCRET) = false;
+      EXPECT_EQ(h->action, COURIR);
+    }, 1);
+    mesurer();
+    puis([&] { touche(controles::C_SAUT) = true; }, 60);
+    puis([&] { touche(controles::C_SAUT) = false; }, 1);
+    puis([&] { touche(controles::C_DISCRET) = bouton(3) = true; }, 2);
+    puis([&] {
+      touche(controles::C_DISCRET) = bouton(3) = false;
+      EXPECT_EQ(h->action, COGNER) << "the jump ended, and the blow began";
+    }, 1);
+    mesurer();
+    puis([&] { touche(controles::C_ARMES) = true; }, 30);  // the blade gives way to the grenade
+    puis([&] { touche(controles::C_ARMES) = false; }, 1);
+    lancer(30);
+    mesurer();
+    puis(fermer, 10);
+    accrocher(3000);
+    testing::internal::CaptureStdout();
+    JouerMap(0, 0);
+    testing::internal::GetCapturedStdout();
+    touche(controles::C_DISCRET) = touche(controles::C_SAUT) = touche(controles::C_ARMES) = bouton(3) = false;
+    return v;
   }
 };
