@@ -362,6 +362,15 @@ int JouerMap(int mission, int map) {
   if (!garder_si_visible(ssol)) ssol = nullptr;
 
   Tramer* hero = creer_hero();
+  // With nobody to play, nothing but the pause screen could end the battle.
+  // A hero the full world refused is freed with the map at the next battle.
+  if (!hero || hero->element_actuel == Mapping::NON_ENREGISTRE) {
+    Tramer::Hero = nullptr;
+    Mapping::centre_scrolling = nullptr;
+    std::fprintf(stderr, "mission %d, map %d: no battle, it has no hero\n", mission + 1, map + 1);
+    Avertir(std::string(early ? "Map sans h\xE9ros : " : "Map without a hero: ") + nom_carte());
+    return general::continuer ? 1 : 3;
+  }
   HUD hud;
   hud.construire(hero);
   Fichiers::EcritureSure framerate("tests sur le framerate.txt");

@@ -65,6 +65,10 @@ T* au_monde(T* o) {
   return garder_si_visible(o) ? o : nullptr;
 }
 
+// The hero, and the other hero where the player chooses, are made after the
+// map's soldiers: their places in the soldier table are kept for them.
+int places_des_heros() { return general::Choix_perso == 1 ? 2 : 1; }
+
 // Room in the world table for `n` more objects.
 bool place_monde(int n) { return Mapping::dernier_objet + n <= Mapping::NB_OBJETS; }
 
@@ -107,7 +111,7 @@ void poser(const EnregistrementMap& e, Objet_de_Reference* entree, Refus& refus)
   switch (e.type) {
     case ENNEMIS:
     case ALLIES: {
-      if (Tramer::nb_persos >= Tramer::NB_MAX_PERSOS) return refus("soldier");
+      if (Tramer::nb_persos >= Tramer::NB_MAX_PERSOS - places_des_heros()) return refus("soldier");
       Tramer* t = Tramer::AllouerPerso(nom, false);
       if (!t) return refus("soldier");
       t->position.x = lieu.x;

@@ -76,6 +76,9 @@ struct Proprietes {
   bool echec = false;
   // The Return last pressed has had its row's action: only then may it close.
   bool retour_servi = false;
+  // A Return seen while a row move holds the rows back acts when the wait
+  // ends, held or not; one already released then closes the dialog itself.
+  bool retour_attendu = false, retour_relache = false;
 
   static std::string texte(int l, bool gauche = false) {
     switch (l) {
@@ -163,7 +166,10 @@ struct Proprietes {
 
   // True when the dialog is to close.
   bool naviguer() {
-    if (navigation.cycle(100) != 3) return false;
+    if (navigation.cycle(100) != 3) {
+      if (touche(SDLK_RETURN)) retour_attendu = true;
+      return false;
+    }
     bool droite = touche(SDLK_RIGHT), gauche = touche(SDLK_LEFT);
     bool haut = touche(SDLK_UP), bas = touche(SDLK_DOWN);
     if (droite != gauche) {
@@ -175,8 +181,10 @@ struct Proprietes {
     } else if (bas && !haut) {
       ligne = std::min(ligne + 1, NB_LIGNES - 1);
       navigation.remise_a_zero();
-    } else if (touche(SDLK_RETURN)) {
+    } else if (touche(SDLK_RETURN) || retour_attendu) {
       retour_servi = true;
+      retour_relache = !touche(SDLK_RETURN);
+      retour_attendu = false;
       return agir();
     }
     return false;
@@ -232,7 +240,9 @@ void proprieteperso() {
     Horloge::attendre(10);
     // A failed save keeps the dialog open with its message, and a Return
     // pressed while a row move holds the row's action back waits for it.
-    if (touche(SDLK_RETURN) && d.retour_servi && d.depart.cycle(500) == 3 && !d.echec) partir = true;
+    const bool relache = d.retour_relache;
+    d.retour_relache = false;
+    if ((touche(SDLK_RETURN) || relache) && d.retour_servi && d.depart.cycle(500) == 3 && !d.echec) partir = true;
   }
   SDL_EnableUNICODE(0);
 }

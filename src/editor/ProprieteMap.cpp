@@ -39,6 +39,9 @@ struct Dialogue {
   std::unique_ptr<ecriture2> alerte;
   // The Return last pressed has had its row's action: only then may it close.
   bool retour_servi = false;
+  // A Return seen while a row move holds the rows back acts when the wait
+  // ends, held or not; one already released then closes the dialog itself.
+  bool retour_attendu = false, retour_relache = false;
 
   ecriture_dynamique2* texte(int l) { return static_cast<ecriture_dynamique2*>(rangees[l].get()); }
   static bool est_texte(int l) {
@@ -159,7 +162,10 @@ struct Dialogue {
   }
 
   void naviguer() {
-    if (navigation.cycle(100) != 3) return;
+    if (navigation.cycle(100) != 3) {
+      if (touche(SDLK_RETURN)) retour_attendu = true;
+      return;
+    }
     bool droite = touche(SDLK_RIGHT), gauche = touche(SDLK_LEFT);
     bool haut = touche(SDLK_UP), bas = touche(SDLK_DOWN);
     if (droite != gauche) {
@@ -174,8 +180,12 @@ struct Dialogue {
       ligne = ligne == NB_LIGNES - 1 ? 0 : ligne + 1;
       navigation.remise_a_zero();
     }
-    if (touche(controles::C_PROP) || touche(SDLK_RETURN)) {
-      if (touche(SDLK_RETURN)) retour_servi = true;
+    if (touche(controles::C_PROP) || touche(SDLK_RETURN) || retour_attendu) {
+      if (touche(SDLK_RETURN) || retour_attendu) {
+        retour_servi = true;
+        retour_relache = !touche(SDLK_RETURN);
+      }
+      retour_attendu = false;
       rendre_textes();
       agir();
       touche(controles::C_PROP) = false;
@@ -239,7 +249,10 @@ void proprietemap() {
     // A Return pressed while a row move holds the row's action back waits
     // for that action before it closes the dialog; a save that failed keeps
     // it open with its message, as long as the save row is chosen.
-    if (touche(SDLK_RETURN) && d.retour_servi && d.depart.cycle(500) == 3 && !(d.ligne == SAUVER && d.alerte))
+    const bool relache = d.retour_relache;
+    d.retour_relache = false;
+    if ((touche(SDLK_RETURN) || relache) && d.retour_servi && d.depart.cycle(500) == 3 &&
+        !(d.ligne == SAUVER && d.alerte))
       partir = true;
     if (general::event.type == SDL_QUIT) general::continuer = false;
     if (lire_evenement() && general::event.type == SDL_KEYDOWN) {

@@ -121,6 +121,20 @@ TEST_F(Battle, MissingOrDamagedMapPlaysNothingSavesNothingAndTellsThePlayer) {
   EXPECT_EQ(JouerMap(MISSION, PLAINE), 1);
   EXPECT_GT(vus, 0);
   EXPECT_FALSE(sauve());
+
+  // A world so full that the hero finds no place in it: no battle either.
+  std::vector<Rec> recs = {{DIVERS, 1, 240, 272}, {ENNEMIS, 0, 600, 230}};
+  recs.insert(recs.end(), Mapping::NB_OBJETS, {OBJETS_DESTRUCTIBLES, 0, 300, 300});
+  ecrire_fichier("Plaine.map", carte(recs));
+  vus = 0;
+  int images = 0;
+  Horloge::crochet_image([&] {
+    vus += avis_a_l_ecran("Map without a hero: Plaine.map") && !Tramer::Hero;
+    if (++images == 1000) fermer();
+  });
+  EXPECT_EQ(JouerMap(MISSION, PLAINE), 1);
+  EXPECT_GT(vus, 0);
+  EXPECT_FALSE(sauve());
 }
 
 TEST_F(Battle, AWonMapWhoseSlotCannotBeWrittenStandsAndTellsThePlayer) {
@@ -193,6 +207,21 @@ TEST_F(Battle, ReinforcementsAreNeverFewerThanTheSoldiersOnTheMap) {
   EXPECT_EQ(JouerMap(MISSION, PLAINE), 3);
   EXPECT_EQ(allies, 3) << "the hero counts";
   EXPECT_EQ(ennemis, 50);
+}
+
+TEST_F(Battle, AMapOfTwoHundredSoldiersOrMoreKeepsRoomForBothHeroesAndItsBattleEnds) {
+  peupler_plaine(Tramer::NB_MAX_PERSOS);
+  int heros_vus = 0;
+  quand(en_bataille, [&] {
+    heros_vus = heros();
+    general::effectifs_map[1] = 0;
+  });
+  accrocher();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(JouerMap(MISSION, PLAINE), 0);
+  const std::string erreurs = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(heros_vus, 2) << "the player chose his hero: both come";
+  EXPECT_NE(erreurs.find("the soldier table is full"), std::string::npos) << erreurs;
 }
 
 TEST_F(Battle, PointerAimsDirectlyOrByOffsetThroughTheScopeAndTheWheelLastsOneFrame) {

@@ -10,6 +10,8 @@
 #include "Script.h"
 #include "battle/Perso.h"
 #include "characters/Tramer.h"
+#include "editor/CreerPerso.h"
+#include "editor/ProprieteMap.h"
 #include "engine/Logos.h"
 
 namespace fs = std::filesystem;
@@ -92,4 +94,14 @@ TEST_F(SessionAncienne, ALongEditingSessionHoldsNoMoreMemoryRoundAfterRound) {
   const std::vector<long> tenus = memoire_des_tours_editeur(4);
   ASSERT_EQ(tenus.size(), 4u) << "the script stopped short";
   EXPECT_LT(tenus[3] - tenus[1], 1 << 20) << "the title screens' pictures are held";
+}
+
+TEST_F(SessionAncienne, AReturnTappedDuringAPropertiesDialogsRowWaitSavesOnceAndCloses) {
+  bool ferme = false;
+  general::nom_map = "Tape";
+  EXPECT_EQ(retour_tape_apres_un_deplacement(proprietemap, 3, "Tape.map", ferme), 1);
+  EXPECT_TRUE(ferme);
+  general::nom_perso = "Tape";
+  EXPECT_EQ(retour_tape_apres_un_deplacement(proprieteperso, 2, "Tape", ferme), 1);
+  EXPECT_TRUE(ferme);
 }

@@ -1,7 +1,8 @@
 // Whole earlier battles on the demo plain: an ally takes the rider at the
 // start, the hero joins him with the use key, drives it, fires its gun,
 // loses it with the ally inside, and comes back on foot; or leaves it over
-// the turret's wreck, which takes him in and lets him out again.
+// the turret's wreck, which takes him in and lets him out again. A plain
+// crowded past the soldier table still has both heroes and can be won.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -218,4 +219,16 @@ TEST_F(BatailleAncienne, EnemiesWhoSeeNobodyHeadForTheNearestAllyAndNeverLeaveTh
   EXPECT_EQ(JouerMap(0, 0), 3);
   EXPECT_LT(loin, 960) << "an enemy left the battle's ground by " << loin << " px";
   EXPECT_TRUE(fini());
+}
+
+TEST_F(BatailleAncienne, APlainOfTwoHundredSoldiersOrMoreKeepsRoomForBothHeroesAndItsBattleEnds) {
+  peupler_plaine(Tramer::NB_MAX_PERSOS);
+  int heros_vus = 0;
+  quand(en_bataille, [&] {
+    heros_vus = heros();
+    general::effectifs_map[1] = 0;
+  });
+  accrocher();
+  EXPECT_EQ(JouerMap(0, 0), 0);
+  EXPECT_EQ(heros_vus, 2);
 }

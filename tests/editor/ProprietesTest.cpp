@@ -183,6 +183,16 @@ TEST_F(Proprietes, ReturnRightAfterARowMoveDoesTheRowsActionBeforeClosing) {
   EXPECT_FALSE(general::continuer) << "the dialog closed on a failed save";
 }
 
+TEST_F(Proprietes, AReturnTappedDuringTheRowMovesWaitSavesOnceAndCloses) {
+  bool ferme = false;
+  general::nom_map = "Tape";
+  EXPECT_EQ(retour_tape_apres_un_deplacement(proprietemap, 3, "Tape.map", ferme), 1);
+  EXPECT_TRUE(ferme);
+  general::nom_perso = "Tape";
+  EXPECT_EQ(retour_tape_apres_un_deplacement(proprieteperso, 2, "Tape", ferme), 1);
+  EXPECT_TRUE(ferme);
+}
+
 TEST_F(Proprietes, ANameRetypedAfterClearingItGivesTheMapNoLeadingBlank) {
   general::nom_fond = "a";
   general::Meteorologie = "Rien/";

@@ -7,6 +7,7 @@
 extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
+#include <cstring>
 #include <fstream>
 
 #include "engine/Constantes.h"
@@ -80,6 +81,31 @@ void pousser_touche(SDLKey k, Uint16 unicode) {
   e.type = SDL_KEYUP;
   e.key.state = SDL_RELEASED;
   SDL_PushEvent(&e);
+}
+
+int retour_tape_apres_un_deplacement(void (*dialogue)(), int montees, const std::string& fichier, bool& ferme) {
+  int image = 0, ecrits = 0;
+  const int derniere = 12 * (4 + montees);
+  auto relever = [&] {
+    std::error_code ec;
+    if (fs::remove(fichier, ec)) ++ecrits;
+  };
+  general::event = SDL_Event{};
+  std::memset(Touches, 0, sizeof Touches);
+  general::continuer = true;
+  Horloge::crochet_image([&] {
+    relever();
+    if (++image > derniere + 400) general::continuer = false;
+    if (image <= 12 * 4 || image > derniere || image % 12 != 0) return;
+    pousser_touche(SDLK_UP);
+    if (image == derniere) pousser_touche(SDLK_RETURN);
+  });
+  dialogue();
+  Horloge::crochet_image(nullptr);
+  relever();
+  ferme = general::continuer;
+  general::continuer = true;
+  return ecrits;
 }
 
 long octets_tenus() {

@@ -4,8 +4,11 @@
 // sets and weapons), and a frame hook that runs scripted steps, each when
 // its condition holds, so a test can drive a battle and the screens it
 // opens. Cut-scenes are removed unless a test keeps them.
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "Banc.h"
@@ -87,6 +90,33 @@ class Bataille : public Banc, public Deroulement {
     accrocher();
     JouerMap(0, 0);
     return tirs;
+  }
+  // Adds `n` enemies at the far end of the demo plain, ahead of its own records.
+  void peupler_plaine(int n) {
+    std::ifstream f(dossier_ / "Plaine.map", std::ios::binary);
+    std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    std::string ajout;
+    for (int i = 0; i < n; ++i) {
+      const uint32_t champs[] = {static_cast<uint32_t>(1500 + 6 * (i % 50)), 230};
+      ajout += static_cast<char>(ENNEMIS);
+      ajout += '\0';
+      for (uint32_t v : champs)
+        for (int k = 0; k < 4; ++k) ajout += static_cast<char>((v >> (8 * k)) & 0xFF);
+    }
+    uint32_t nombre = 0;
+    std::memcpy(&nombre, s.data(), 4);  // little-endian, as the file
+    nombre += static_cast<uint32_t>(n);
+    std::memcpy(s.data(), &nombre, 4);
+    s.insert(4, ajout);
+    ecrire_fichier("Plaine.map", s);
+  }
+  // The heroes standing for the player's side.
+  static int heros() {
+    int n = 0;
+    for (int i = 0; i < Tramer::nb_persos; ++i)
+      if (const Tramer* t = Tramer::Persos[i]; t && t->camp == ALLIE && t->vivant)
+        if (const char* v = t->verifier.retournertexte()) n += !std::strcmp(v, "Korvan") || !std::strcmp(v, "Vesk");
+    return n;
   }
 
   // A battle frame: the hero exists and the map is running.
