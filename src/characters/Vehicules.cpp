@@ -560,8 +560,8 @@ int Vehicule::p_collision2(bool even, int32_t ignorer) {
 SDL_Rect Vehicule::point_de_tir(int k) const {
   SDL_Rect S = position;
   const SDL_Rect& p = placements[k];
-  S.x = static_cast<Sint16>(position.x + (direction == DROITE ? p.x : TramePrincipale.w - p.x));
-  S.y = static_cast<Sint16>(position.y + p.y);
+  S.x = borne16(position.x + (direction == DROITE ? p.x : TramePrincipale.w - p.x));
+  S.y = borne16(position.y + p.y);
   return S;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "../weapons/Armurerie.h"
+#include "FondDuMonde.h"
 #include "characters/Tramer.h"
 #include "weapons/Armes.h"
 #include "weapons/Aura.h"
@@ -235,4 +236,12 @@ TEST_F(TirerEarly, AThrownGrenadeStopsAtTheWorldsEdgeInsteadOfWrappingRound) {
   v[0]->position.x = -32750;
   v[0]->comportement();
   EXPECT_EQ(v[0]->position.x, -32750);
+}
+
+// At the world's edges what a soldier leaves stays beside him, never at the far edge.
+TEST_F(FondEnBataille, WhatIsDroppedThrownOrFiredAtTheWorldsEdgeStaysThere) {
+  const Bilan b = couler();
+  EXPECT_PRED1(au_bord, b.arme);
+  EXPECT_PRED1(au_bord, b.pose);
+  EXPECT_PRED1(au_bord, b.tir);
 }
