@@ -161,6 +161,12 @@ TEST_F(Conduite, GunsFireAheadOrStraightDownAndAnUnusedGunNever) {
   EXPECT_EQ(tirs[0]->direction, GAUCHE);
   EXPECT_NEAR(tirs[0]->Angle, 0.0, 1e-6);
   EXPECT_EQ(v->ArmesVehic[0]->camp, ALLIE);
+  // Flown down to the world's bottom edge, it fires from there, not from the top.
+  v->position.y = 32760;
+  Horloge::avancer(1000);
+  v->comportement();
+  ASSERT_EQ(trouver<TirV>().size(), 2u);
+  for (TirV* t : trouver<TirV>()) EXPECT_GT(t->position.y, 0);
   bouton(SDL_BUTTON_LEFT) = false;
   v->sortir_joueur();
 
