@@ -166,8 +166,20 @@ TEST_F(Conduite, GunsFireAheadOrStraightDownAndAnUnusedGunNever) {
   Horloge::avancer(1000);
   v->comportement();
   ASSERT_EQ(trouver<TirV>().size(), 2u);
-  for (TirV* t : trouver<TirV>()) EXPECT_GT(t->position.y, 0);
+  // Its turret, at the right edge and fired along it, too.
   bouton(SDL_BUTTON_LEFT) = false;
+  bouton(SDL_BUTTON_RIGHT) = true;
+  v->direction = DROITE;
+  v->position.x = 32600;  // the pivot at x 32754
+  general::Scrolling = Rect(32000, 32000, 0, 0);
+  SDL_Surface* viseur = v->ArmesVehic[0]->viseur;
+  v->set_cible(Rect(767 + (viseur ? viseur->w / 2 : 0), 767 + (viseur ? viseur->h / 2 : 0), 0, 0));
+  Horloge::avancer(1000);
+  v->comportement();
+  ASSERT_EQ(trouver<TirV>().size(), 3u);
+  for (TirV* t : trouver<TirV>()) EXPECT_GT(t->position.x, 0);
+  for (TirV* t : trouver<TirV>()) EXPECT_GT(t->position.y, 0);
+  bouton(SDL_BUTTON_RIGHT) = false;
   v->sortir_joueur();
 
   Vehicule* q = new VehiculePolyvalent("Vehicules/Polyvalents/QDS/", Rect(4000, 100, 0, 0));
