@@ -80,6 +80,6 @@ void RocketV::bliting() {
   vivant = false;
   explose = true;
   Objets[colliser]->recevoirdegats(force, this, direction, Angle, 0);
-  Exploser_Roquette(this, Rect(position.x + TramePrincipale.w, court(y) + TramePrincipale.h + k, 0, 0));
+  Exploser_Roquette(this, Rect(borne16(position.x + TramePrincipale.w), borne16(court(y) + TramePrincipale.h + k), 0, 0));
   vivant = false;
 }
