@@ -80,6 +80,7 @@ void RocketV::bliting() {
   vivant = false;
   explose = true;
   Objets[colliser]->recevoirdegats(force, this, direction, Angle, 0);
-  Exploser_Roquette(this, Rect(borne16(position.x + TramePrincipale.w), borne16(court(y) + TramePrincipale.h + k), 0, 0));
+  const Sint16 bx = borne16(position.x + TramePrincipale.w), by = borne16(court(y) + TramePrincipale.h + k);
+  Exploser_Roquette(this, Rect(bx, by, 0, 0));
   vivant = false;
 }
