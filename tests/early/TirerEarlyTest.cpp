@@ -5,7 +5,7 @@
 #include <string>
 
 #include "../weapons/Armurerie.h"
-#include "FondDuMonde.h"
+#include "BordsDuMonde.h"
 #include "characters/Tramer.h"
 #include "weapons/Armes.h"
 #include "weapons/Aura.h"
@@ -239,8 +239,8 @@ TEST_F(TirerEarly, AThrownGrenadeStopsAtTheWorldsEdgeInsteadOfWrappingRound) {
 }
 
 // At the world's edges what a soldier leaves stays beside him, never at the far edge.
-TEST_F(FondEnBataille, WhatIsDroppedThrownOrFiredAtTheWorldsEdgeStaysThere) {
-  const Bilan b = couler();
+TEST_F(BordsEnBataille, WhatIsDroppedThrownOrFiredAtTheWorldsEdgeStaysThere) {
+  const Bilan b = aux_bords();
   EXPECT_PRED1(au_bord, b.arme);
   EXPECT_PRED1(au_bord, b.pose);
   EXPECT_PRED1(au_bord, b.tir);

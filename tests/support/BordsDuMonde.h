@@ -16,7 +16,7 @@
 #include "weapons/Mine.h"
 #include "weapons/TirV.h"
 
-class FondEnBataille : public Bataille {
+class BordsEnBataille : public Bataille {
  protected:
   struct Bilan {
     int arme = INT_MAX;  // the highest the dropped weapon stood
@@ -26,7 +26,7 @@ class FondEnBataille : public Bataille {
   // Seen, and never further than 767 px from the edge.
   static bool au_bord(int v) { return v > 32000 && v <= INT16_MAX; }
 
-  Bilan couler() {
+  Bilan aux_bords() {
     Bilan b;
     uint64_t avant = 0;
     int jusqua = 0;
