@@ -454,7 +454,7 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     SDL_Surface* img = arme->donnerImage(0, general::dezoom);
     const double L = img ? img->w : 0;
     const double a = angle * 3.14159265 / 180.0;
-    SDL_Rect M = Rect(static_cast<int>(ox + L * std::cos(a)), static_cast<int>(oy - L * std::sin(a)),
+    SDL_Rect M = Rect(borne16(static_cast<int>(ox + L * std::cos(a))), borne16(static_cast<int>(oy - L * std::sin(a))),
                       TramePrincipale.w, TramePrincipale.h);
 
     arme->set_camp(camp);

@@ -560,8 +560,8 @@ int Vehicule::p_collision2(bool even, int32_t ignorer) {
 SDL_Rect Vehicule::point_de_tir(int k) const {
   SDL_Rect S = position;
   const SDL_Rect& p = placements[k];
-  S.x = static_cast<Sint16>(position.x + (direction == DROITE ? p.x : TramePrincipale.w - p.x));
-  S.y = static_cast<Sint16>(position.y + p.y);
+  S.x = borne16(position.x + (direction == DROITE ? p.x : TramePrincipale.w - p.x));
+  S.y = borne16(position.y + p.y);
   return S;
 }
 
@@ -593,8 +593,8 @@ void Vehicule::Tirs() {
           sinus = std::fabs(sinus);
         }
         SDL_Rect M = S;
-        M.x = static_cast<Sint16>(static_cast<int>(S.x + cosinus * lt));
-        M.y = static_cast<Sint16>(static_cast<int>(S.y - sinus * lt));
+        M.x = borne16(static_cast<int>(S.x + cosinus * lt));
+        M.y = borne16(static_cast<int>(S.y - sinus * lt));
         const short avant = A->get_charge_actuelle();
         // The earlier turrets spent their reserve like any gun.
         A->Tirer(M, false, true, a, false, !early);
@@ -660,9 +660,10 @@ void Vehicule::placer_tourelle(SDL_Rect p, bool hero) {
   SDL_Surface* viseur = ArmesVehic[0] ? ArmesVehic[0]->viseur : nullptr;
   for (int k = 0; k < 2; ++k) {
     if (UtilisationArmes[k] != TOURELLE) continue;
+    // Drawn at the mount's offset on the picture, even where the world's edge holds the shots back.
     SDL_Rect S = point_de_tir(k);
-    S.x = static_cast<Sint16>(S.x - position.x + p.x);
-    S.y = static_cast<Sint16>(S.y - position.y + p.y);
+    S.x = static_cast<Sint16>(p.x + (direction == DROITE ? placements[k].x : TramePrincipale.w - placements[k].x));
+    S.y = static_cast<Sint16>(p.y + placements[k].y);
     SDL_Rect Q = cible;
     if (!hero) {
       Q.x = static_cast<Sint16>(Q.x - general::Scrolling.x);

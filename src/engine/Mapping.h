@@ -178,6 +178,10 @@ inline Sint16 pas16(Sint16 v, int pas) {
   return a < INT16_MIN || a > INT16_MAX ? v : static_cast<Sint16>(a);
 }
 
+// A sum held at the world's 16-bit edge instead of wrapping round to the far
+// one: what is dropped, laid, thrown or fired there stays beside its owner.
+inline Sint16 borne16(int v) { return static_cast<Sint16>(v < INT16_MIN ? INT16_MIN : v > INT16_MAX ? INT16_MAX : v); }
+
 // Every pass and probe asks this of every entry: it stays inline.
 inline bool Mapping::occupe(int32_t i) {
   return i >= 0 && i < dernier_objet && Objets[i] && Objets[i]->image && Objets[i]->image[0];

@@ -16,7 +16,7 @@ ArmeSol::ArmeSol(Armes* a, SDL_Rect pos) {
   const int w = s ? s->w : 0, h = s ? s->h : 0;
   TramePrincipale = Rect(0, 0, w, h);
   position = pos;
-  position.y = court(pos.y - h + 118);
+  position.y = borne16(pos.y - h + 118);
   physique = false;
   layer = 5;
   camp = ENNEMI;

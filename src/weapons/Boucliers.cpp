@@ -18,7 +18,7 @@ Boucliers::Boucliers(SDL_Rect point, int16_t c) {
   vie_max = VIE;
   TramePrincipale = Rect(0, 0, image[0] ? image[0]->w : 0, image[0] ? image[0]->h : 0);
   position = point;
-  position.y = static_cast<Sint16>(position.y - 30);
+  position.y = borne16(position.y - 30);
   layer = 5;
   demarrer(cycle);
 }

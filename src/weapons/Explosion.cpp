@@ -34,8 +34,8 @@ Explosion::Explosion(P_char dossier, SDL_Rect point, int d) {
   if (nb_frame > 0) {
     SDL_Surface* premiere = AllouerImage(Noms[0].retournertexte(), 0, false);
     if (premiere) {
-      position.x = static_cast<Sint16>(position.x - premiere->w / 2);
-      position.y = static_cast<Sint16>(position.y - premiere->h / 2);
+      position.x = borne16(position.x - premiere->w / 2);
+      position.y = borne16(position.y - premiere->h / 2);
     }
   }
 }

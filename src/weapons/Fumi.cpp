@@ -27,8 +27,8 @@ Fumi::Fumi(SDL_Rect ou) {
   Tas = true;
   if (image[0]) {
     TramePrincipale = Rect(0, 0, image[0]->w, image[0]->h);
-    position.x = static_cast<Sint16>(position.x - image[0]->w / 2);
-    position.y = static_cast<Sint16>(position.y - image[0]->h / 2);
+    position.x = borne16(position.x - image[0]->w / 2);
+    position.y = borne16(position.y - image[0]->h / 2);
   }
 }
 

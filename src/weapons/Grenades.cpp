@@ -29,5 +29,5 @@ void Grenades::finir() {
   auto* e = poser_explosion("Explosion/", position, early ? 10 : 90);
   if (!e) return;
   e->camp = camp;
-  e->position.y = court(e->position.y - e->TramePrincipale.h);
+  e->position.y = borne16(e->position.y - e->TramePrincipale.h);
 }

@@ -36,10 +36,10 @@ bool Mine::marche_dessus(int16_t t) const {
 void Mine::comportement() {
   if (!vivant || !(marche_dessus(TRAMER) || marche_dessus(TIR))) return;
   vivant = false;
-  const SDL_Rect coin = Rect(position.x + TramePrincipale.w, position.y + TramePrincipale.h, 0, 0);
+  const SDL_Rect coin = Rect(borne16(position.x + TramePrincipale.w), borne16(position.y + TramePrincipale.h), 0, 0);
   auto* e = poser_explosion("Armes/Mines/", coin, 150);
   if (!e) return;
-  e->position.y = court(e->position.y - e->TramePrincipale.h);
+  e->position.y = borne16(e->position.y - e->TramePrincipale.h);
   e->camp = camp;
 }
 

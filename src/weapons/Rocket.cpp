@@ -11,7 +11,7 @@ void Exploser_Roquette(Mapping* roquette, SDL_Rect point) {
   auto* e = poser_explosion("Armes/Explosion-Roquette/", point, early ? 20 : 90);
   if (!e) return;
   e->camp = roquette->camp;
-  e->position.y = court(e->position.y - e->TramePrincipale.h);
+  e->position.y = borne16(e->position.y - e->TramePrincipale.h);
 }
 
 Rocket::Rocket() {

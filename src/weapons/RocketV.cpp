@@ -27,8 +27,8 @@ RocketV::RocketV(SDL_Rect pos, double angle, int16_t v) {
   const double a = Angle * PI_ARMES / 180;
   p_y = v * std::sin(a);
   vitesse = static_cast<int32_t>(v * std::cos(a));
-  position.x = court(static_cast<int>(pos.x + w * std::cos(a) * 0.5) - w / 2);
-  position.y = court(static_cast<int>(pos.y - h / 2 - h * std::sin(a) * 0.5) - h / 2);
+  position.x = borne16(static_cast<int>(pos.x + w * std::cos(a) * 0.5) - w / 2);
+  position.y = borne16(static_cast<int>(pos.y - h / 2 - h * std::sin(a) * 0.5) - h / 2);
   position.w = pos.w;
   position.h = pos.h;
 }
@@ -80,6 +80,7 @@ void RocketV::bliting() {
   vivant = false;
   explose = true;
   Objets[colliser]->recevoirdegats(force, this, direction, Angle, 0);
-  Exploser_Roquette(this, Rect(position.x + TramePrincipale.w, court(y) + TramePrincipale.h + k, 0, 0));
+  const Sint16 bx = borne16(position.x + TramePrincipale.w), by = borne16(court(y) + TramePrincipale.h + k);
+  Exploser_Roquette(this, Rect(bx, by, 0, 0));
   vivant = false;
 }

@@ -161,7 +161,25 @@ TEST_F(Conduite, GunsFireAheadOrStraightDownAndAnUnusedGunNever) {
   EXPECT_EQ(tirs[0]->direction, GAUCHE);
   EXPECT_NEAR(tirs[0]->Angle, 0.0, 1e-6);
   EXPECT_EQ(v->ArmesVehic[0]->camp, ALLIE);
+  // Flown down to the world's bottom edge, it fires from there, not from the top.
+  v->position.y = 32760;
+  Horloge::avancer(1000);
+  v->comportement();
+  ASSERT_EQ(trouver<TirV>().size(), 2u);
+  // Its turret, at the right edge and fired along it, too.
   bouton(SDL_BUTTON_LEFT) = false;
+  bouton(SDL_BUTTON_RIGHT) = true;
+  v->direction = DROITE;
+  v->position.x = 32600;  // the pivot at x 32754
+  general::Scrolling = Rect(32000, 32000, 0, 0);
+  SDL_Surface* viseur = v->ArmesVehic[0]->viseur;
+  v->set_cible(Rect(767 + (viseur ? viseur->w / 2 : 0), 767 + (viseur ? viseur->h / 2 : 0), 0, 0));
+  Horloge::avancer(1000);
+  v->comportement();
+  ASSERT_EQ(trouver<TirV>().size(), 3u);
+  for (TirV* t : trouver<TirV>()) EXPECT_GT(t->position.x, 0);
+  for (TirV* t : trouver<TirV>()) EXPECT_GT(t->position.y, 0);
+  bouton(SDL_BUTTON_RIGHT) = false;
   v->sortir_joueur();
 
   Vehicule* q = new VehiculePolyvalent("Vehicules/Polyvalents/QDS/", Rect(4000, 100, 0, 0));

@@ -6,6 +6,7 @@
 
 #include "../weapons/Armurerie.h"
 #include "Bataille.h"
+#include "BordsDuMonde.h"
 #include "characters/Tramer.h"
 #include "weapons/Armes.h"
 #include "weapons/Aura.h"
@@ -242,4 +243,12 @@ using TirEnBataille = Bataille;
 
 TEST_F(TirEnBataille, TheHerosGunFiresAfterTwentyFiveDaysOfPlayAsItDidAtStartUp) {
   EXPECT_GE(rafales_du_hero(3u << 30), 3);
+}
+
+// At the world's edges what a soldier leaves stays beside him, never at the far edge.
+TEST_F(BordsEnBataille, WhatIsDroppedThrownOrFiredAtTheWorldsEdgeStaysThere) {
+  const Bilan b = aux_bords();
+  EXPECT_PRED1(au_bord, b.arme);
+  EXPECT_PRED1(au_bord, b.pose);
+  EXPECT_PRED1(au_bord, b.tir);
 }

@@ -1,3 +1,4 @@
+#include "BordsDuMonde.h"
 #include "Soldats.h"
 #include "engine/Obstacle.h"
 #include "weapons/ArmeSol.h"
@@ -148,3 +149,11 @@ TEST_F(Sol, AWeaponWithoutPictureLeavesNothingBehind) {
 }
 
 }  // namespace
+
+// At the world's edges what a soldier leaves stays beside him, never at the far edge.
+TEST_F(BordsEnBataille, WhatIsDroppedLaidOrFiredAtTheWorldsEdgeStaysThere) {
+  const Bilan b = aux_bords();
+  EXPECT_PRED1(au_bord, b.arme);
+  EXPECT_PRED1(au_bord, b.pose);
+  EXPECT_PRED1(au_bord, b.tir);
+}

@@ -85,6 +85,10 @@ TEST_F(Souffle, ReachEndsAtAHundredPixelsAndSparesItsOwnCamp) {
   EXPECT_EQ(bas100->coups, 0);
   EXPECT_EQ(ami->coups, 0);
   EXPECT_EQ(neutre->coups, 1);
+  // Centred on the world's top left corner it stands there, not at the far edges.
+  Explosion* coin = creer<Explosion>(P_char(dossier(1).c_str()), Rect(-32760, -32760, 0, 0), 10);
+  EXPECT_EQ(coin->position.x, INT16_MIN);
+  EXPECT_EQ(coin->position.y, INT16_MIN);
 }
 
 TEST_F(Souffle, AFolderWithoutPicturesDiesAtOnceAndStrikesNothing) {

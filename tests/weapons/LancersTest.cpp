@@ -230,6 +230,11 @@ TEST_F(Lancers, ThrownItemsStopAtTheWorldsEdgeInsteadOfWrappingRound) {
   s->position.x = -32750;
   s->bliting();
   EXPECT_EQ(s->position.x, -32750);
+  Horloge::avancer(1501);
+  s->bliting();
+  auto c = trouver<Fumi>();
+  ASSERT_EQ(c.size(), 1u);
+  EXPECT_LT(c[0]->position.x, -32000) << "its cloud stands at the left edge";
 }
 
 TEST_F(Lancers, BattleFramesRunAGrenadeToOneBlastAndReapIt) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -50,6 +51,11 @@ TEST_F(Pose, ShieldStandsAheadOfTheCarrierOnItsSide) {
   EXPECT_EQ(b.get_type2(), 6);
   // The shield has no silhouette of its own.
   EXPECT_EQ(b.donnerOmbre(), AllouerImage("Armes/QD-AR/ombre.png", 0, false));
+  // At the world's left edge it stands against it, not at the far right.
+  general::Scrolling = Rect(INT16_MIN, 0, 0, 0);
+  b.afficher_arme(Rect(100, 200, 50, 100), 1, GAUCHE);
+  auto v = trouver<Boucliers>();
+  EXPECT_EQ(std::count_if(v.begin(), v.end(), [](Boucliers* s) { return s->position.x == INT16_MIN; }), 1);
 }
 
 TEST_F(Pose, ShieldAbsorbsItsLifeThenFalls) {

@@ -71,6 +71,14 @@ TEST_F(Roquette, AimedRocketDealsItsForceThenExplodesOnce) {
   ASSERT_EQ(e.size(), 1u);
   EXPECT_EQ(e[0]->camp, ALLIE);
   EXPECT_EQ(trouver<Fumee>().size(), 8u);
+  // One that strikes by the world's right edge goes off there, not at the far left.
+  cible(32750, 100, 17, 200, ENNEMI);
+  Horloge::avancer(501);
+  l->Tirer(Rect(32740, 200, 0, 0), false, true, 0, false, false);
+  for (RocketV* v : trouver<RocketV>()) v->bliting();
+  e = trouver<Explosion>();
+  ASSERT_EQ(e.size(), 2u);
+  for (Explosion* x : e) EXPECT_GT(x->position.x, 0);
 }
 
 TEST_F(Roquette, LeftFlyingAimedRocketKeepsItsRange) {
