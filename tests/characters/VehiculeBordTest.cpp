@@ -1,3 +1,4 @@
+#include "Embarquement.h"
 #include "Garage.h"
 
 using Bord = Garage;
@@ -175,4 +176,14 @@ TEST_F(Bord, ASoldierSeekingAVehicleBoardsItAndTheVehicleTakesItsCamp) {
   EXPECT_EQ(v->cible.x, 20);  // the aim creeps toward the target
   EXPECT_TRUE(v->tirer[0]);   // well within a screen width
   EXPECT_EQ(cible->camp, ALLIE);
+}
+
+using BordEnBataille = Embarquement;
+
+TEST_F(BordEnBataille, AHeroLeavingTheTurretFromHisScopeIsBackInViewByKeyOrFromItsWreck) {
+  const Sortie s = quitter_la_tourelle_en_visant();
+  for (int k = 0; k < 2; ++k) {
+    EXPECT_TRUE(s.a_bord[k]) << k;
+    EXPECT_TRUE(s.vu[k]) << (k ? "out of the wreck" : "out by the use key");
+  }
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "Bataille.h"
+#include "Embarquement.h"
 #include "battle/JouerMap.h"
 #include "characters/Vehicules.h"
 #include "engine/Fonctions.h"
@@ -218,4 +219,14 @@ TEST_F(BatailleAncienne, EnemiesWhoSeeNobodyHeadForTheNearestAllyAndNeverLeaveTh
   EXPECT_EQ(JouerMap(0, 0), 3);
   EXPECT_LT(loin, 960) << "an enemy left the battle's ground by " << loin << " px";
   EXPECT_TRUE(fini());
+}
+
+using BordAncien = Embarquement;
+
+TEST_F(BordAncien, AHeroLeavingTheTurretFromHisScopeIsBackInViewByKeyOrFromItsWreck) {
+  const Sortie s = quitter_la_tourelle_en_visant();
+  for (int k = 0; k < 2; ++k) {
+    EXPECT_TRUE(s.a_bord[k]) << k;
+    EXPECT_TRUE(s.vu[k]) << (k ? "out of the wreck" : "out by the use key");
+  }
 }

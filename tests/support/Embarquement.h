@@ -1,0 +1,100 @@
+#pragma once
+// Whole battles in which soldiers board vehicles, run alike by both
+// programs: the hero leaving the plain's turret from his scope stance, and
+// one soldier standing where two vehicles stand.
+#include <cstring>
+
+#include "Bataille.h"
+#include "battle/JouerMap.h"
+#include "characters/Vehicules.h"
+
+class Embarquement : public Bataille {
+ protected:
+  static void appuyer(int k, bool bas) {
+    SDL_Event e{};
+    e.type = bas ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.state = bas ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.sym = static_cast<SDLKey>(k);
+    SDL_PushEvent(&e);
+  }
+  static void pointer(int x, int y) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = static_cast<Uint16>(x);
+    e.motion.y = static_cast<Uint16>(y);
+    SDL_PushEvent(&e);
+  }
+  static Vehicule* modele(const char* nom) {
+    for (int i = 0; i < Vehicule::nb_vehicule; ++i)
+      if (const char* n = Vehicule::Vehicules[i]->Nom.retournertexte(); n && !std::strcmp(n, nom))
+        return Vehicule::Vehicules[i];
+    return nullptr;
+  }
+  static bool a_bord(const Vehicule* v, const Mapping* o) {
+    for (int k = 0; k < v->nb_passager; ++k)
+      if (v->passagers[k] == o) return true;
+    return false;
+  }
+  // Part of him is on screen.
+  static bool en_vue(const Mapping* o) {
+    const int x = o->position.x - general::Scrolling.x, y = o->position.y - general::Scrolling.y;
+    return -o->TramePrincipale.w < x && x < general::ecran->w && -o->TramePrincipale.h < y && y < general::ecran->h;
+  }
+
+  struct Sortie {
+    bool a_bord[2] = {};  // aboard, his scope raised, before each way out
+    bool vu[2] = {};      // in view after leaving: by the use key, with the wreck
+  };
+
+  // Beside the plain's turret the hero, his scoped rifle in hand, raises the
+  // scope, boards, aims the turret with the pointer and leaves with the use
+  // key; then again, and the turret is wrecked under him.
+  Sortie quitter_la_tourelle_en_visant() {
+    general::fusil_choisi = 4;  // the Enfield
+    Sortie s;
+    Vehicule* v = nullptr;
+    Tramer* h = nullptr;
+    quand(en_bataille, [&] {
+      h = Tramer::Hero;
+      v = modele("Vehicules/Terrestres/tourelles/");
+      if (!v) return fermer();
+      // Nobody else in the way or in the battle.
+      for (int i = 0; i < Tramer::nb_persos; ++i)
+        if (Tramer* t = Tramer::Persos[i]; t != h) t->affichage = false;
+    });
+    for (int fois = 0; fois < 2; ++fois) {
+      puis([&] {
+        h->position.x = static_cast<Sint16>(v->position.x + 40);
+        appuyer(controles::C_VISER, true);
+      });
+      quand([&] { return h->action == VISER; }, [&] {
+        appuyer(controles::C_VISER, false);
+        appuyer(controles::C_INTERRAGIR, true);
+      });
+      quand([&] { return !h->affichage; }, [&] {
+        appuyer(controles::C_INTERRAGIR, false);
+        pointer(700, 400);
+      });
+      puis([&, fois] {
+        s.a_bord[fois] = a_bord(v, h) && h->action == VISER;
+        if (fois == 0) {
+          appuyer(controles::C_INTERRAGIR, true);
+        } else {
+          Horloge::avancer(5001);  // past its protection
+          // He came back moments ago: the blast cannot hurt him yet, and
+          // he comes out alive.
+          h->Invincibilite.remise_a_zero();
+          v->recevoirdegats(1000, nullptr, 0, 0.0, 0);
+        }
+      }, 5);
+      quand([&] { return h->affichage; }, [&] { appuyer(controles::C_INTERRAGIR, false); }, 0);
+      puis([&, fois] { s.vu[fois] = en_vue(h) && Mapping::centre_scrolling == h && h->vivant; }, 3);
+    }
+    puis([] { fermer(); });
+    accrocher();
+    EXPECT_EQ(JouerMap(0, 0), 3);
+    EXPECT_NE(v, nullptr) << "the demo plain holds a turret";
+    EXPECT_TRUE(fini());
+    return s;
+  }
+};
