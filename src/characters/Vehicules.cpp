@@ -271,7 +271,9 @@ bool Vehicule::controlj() {
 // ---- Boarding and leaving ----
 
 void Vehicule::interragir(Mapping* O) {
-  if (!O || refuse()) return;
+  // Hidden, he is aboard a vehicle already (this one or another): one at a
+  // time, or two would take turns setting where he is.
+  if (!O || refuse() || !O->affichage) return;
   if (camp == NUL) camp = O->camp;
   // A wreck is never driven again here: whoever got in would stay there for
   // good. The earlier wrecks were still driven, and left with the use key.

@@ -230,3 +230,11 @@ TEST_F(BordAncien, AHeroLeavingTheTurretFromHisScopeIsBackInViewByKeyOrFromItsWr
     EXPECT_TRUE(s.vu[k]) << (k ? "out of the wreck" : "out by the use key");
   }
 }
+
+TEST_F(BordAncien, ASoldierAboardOneVehicleBoardsNoOtherAtTheStartOrByTheUseKey) {
+  const DeuxVehicules d = deux_vehicules();
+  EXPECT_EQ(d.au_depart, 1) << "the boarding pass at the map's start";
+  EXPECT_EQ(d.a_la_cle, 1) << "the use key over both";
+  EXPECT_TRUE(d.autre) << "out of the first, he boards the other";
+  EXPECT_TRUE(d.retour) << "out of that one's wreck, he boards again";
+}

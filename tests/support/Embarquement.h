@@ -1,9 +1,10 @@
 #pragma once
 // Whole battles in which soldiers board vehicles, run alike by both
 // programs: the hero leaving the plain's turret from his scope stance, and
-// one soldier standing where two vehicles stand.
+// soldiers standing where two vehicles stand.
 #include <cstring>
 
+#include "../battle/CarteEssai.h"
 #include "Bataille.h"
 #include "battle/JouerMap.h"
 #include "characters/Vehicules.h"
@@ -96,5 +97,90 @@ class Embarquement : public Bataille {
     EXPECT_NE(v, nullptr) << "the demo plain holds a turret";
     EXPECT_TRUE(fini());
     return s;
+  }
+
+  struct DeuxVehicules {
+    int au_depart = -1;  // vehicles holding the ally once the map has started
+    int a_la_cle = -1;   // vehicles holding the hero after the use key over two
+    bool autre = false;  // out by the key, the key then puts him in the other one
+    bool retour = false; // out of that one's wreck, the key takes him in again
+  };
+
+  // A turret, a skyhunter and an ally at one point of a small map, two more
+  // turrets at another: the ally boards at the start; the hero, standing
+  // over the two turrets, uses them.
+  DeuxVehicules deux_vehicules() {
+    const int x = 600, y = 535 - 58;  // on the soldiers' line
+    ecrire_fichier("Plaine.map", carte({{DIVERS, 1, 240, y},
+                                        {VEHICULE_TERRESTRE, 1, x, y},  // a turret
+                                        {VEHICULE_POLYVALENT, 1, x, y},  // the skyhunter
+                                        {ALLIES, 0, x, y},
+                                        {VEHICULE_TERRESTRE, 1, x + 400, y},
+                                        {VEHICULE_TERRESTRE, 1, x + 400, y},
+                                        {ENNEMIS, 0, 1400, y},
+                                        {DIVERS, 5, 1500, y},
+                                        {DIVERS, 3, 200, y}}));
+    DeuxVehicules d;
+    Vehicule *t = nullptr, *t2 = nullptr, *premier = nullptr, *autre = nullptr;
+    Tramer *h = nullptr, *allie = nullptr;
+    auto tenu_par = [](const Mapping* o) {
+      int n = 0;
+      for (int i = 0; i < Vehicule::nb_vehicule; ++i) n += a_bord(Vehicule::Vehicules[i], o);
+      return n;
+    };
+    auto cle = [](bool bas) { appuyer(controles::C_INTERRAGIR, bas); };
+    auto dedans = [&h] { return !h->affichage; };
+    auto dehors = [&h] { return h->affichage; };
+    quand(en_bataille, [&] {
+      h = Tramer::Hero;
+      if (Vehicule::nb_vehicule != 4) return fermer();
+      t = Vehicule::Vehicules[2];
+      t2 = Vehicule::Vehicules[3];
+      for (int i = 0; i < Tramer::nb_persos; ++i)
+        if (Tramer* p = Tramer::Persos[i]; p->camp == ALLIE && p != h) allie = p;
+        else if (p->camp == ENNEMI) p->affichage = false;  // out of the battle
+      if (!allie) return fermer();
+      d.au_depart = tenu_par(allie);
+      h->position.x = static_cast<Sint16>(t->position.x + 40);
+      h->position.y = t->position.y;
+      cle(true);
+    });
+    quand(dedans, [&] {
+      cle(false);
+      d.a_la_cle = tenu_par(h);
+      premier = a_bord(t, h) ? t : t2;
+      autre = premier == t ? t2 : t;
+      // Away from him: the key held as he comes out would take him into it.
+      autre->position.x = static_cast<Sint16>(autre->position.x + 600);
+    }, 0);
+    puis([&] { cle(true); });
+    quand(dehors, [&] { cle(false); }, 0);
+    puis([&] {
+      h->position.x = static_cast<Sint16>(autre->position.x + 40);
+      cle(true);
+    });
+    quand(dedans, [&] {
+      cle(false);
+      d.autre = a_bord(autre, h) && tenu_par(h) == 1;
+    }, 0);
+    puis([&] {
+      Horloge::avancer(5001);  // past its protection
+      h->Invincibilite.remise_a_zero();  // and he outlives its wreck
+      autre->recevoirdegats(1000, nullptr, 0, 0.0, 0);
+    }, 60);
+    quand(dehors, [&] {
+      h->position.x = static_cast<Sint16>(premier->position.x + 40);
+      h->position.y = premier->position.y;
+      cle(true);
+    }, 0);
+    quand(dedans, [&] {
+      cle(false);
+      d.retour = tenu_par(h) == 1;
+      fermer();
+    }, 0);
+    accrocher();
+    EXPECT_EQ(JouerMap(0, 0), 3);
+    EXPECT_TRUE(fini());
+    return d;
   }
 };
