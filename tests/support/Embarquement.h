@@ -11,6 +11,14 @@
 
 class Embarquement : public Bataille {
  protected:
+  void SetUp() override {
+    Bataille::SetUp();
+    fusil_ = general::fusil_choisi;
+  }
+  void TearDown() override {
+    general::fusil_choisi = fusil_;
+    Bataille::TearDown();
+  }
   static void appuyer(int k, bool bas) {
     SDL_Event e{};
     e.type = bas ? SDL_KEYDOWN : SDL_KEYUP;
@@ -42,17 +50,13 @@ class Embarquement : public Bataille {
     return -o->TramePrincipale.w < x && x < general::ecran->w && -o->TramePrincipale.h < y && y < general::ecran->h;
   }
 
-  struct Sortie {
-    bool a_bord[2] = {};  // aboard, his scope raised, before each way out
-    bool vu[2] = {};      // in view after leaving: by the use key, with the wreck
-  };
-
   // Beside the plain's turret the hero, his scoped rifle in hand, raises the
   // scope, boards, aims the turret with the pointer and leaves with the use
-  // key; then again, and the turret is wrecked under him.
-  Sortie quitter_la_tourelle_en_visant() {
+  // key; then again, and the turret is wrecked under him. He is in view
+  // after each.
+  void quitter_la_tourelle_en_visant() {
     general::fusil_choisi = 4;  // the Enfield
-    Sortie s;
+    bool vise_a_bord[2] = {}, vu[2] = {};
     Vehicule* v = nullptr;
     Tramer* h = nullptr;
     quand(en_bataille, [&] {
@@ -77,7 +81,7 @@ class Embarquement : public Bataille {
         pointer(700, 400);
       });
       puis([&, fois] {
-        s.a_bord[fois] = a_bord(v, h) && h->action == VISER;
+        vise_a_bord[fois] = a_bord(v, h) && h->action == VISER;
         if (fois == 0) {
           appuyer(controles::C_INTERRAGIR, true);
         } else {
@@ -89,27 +93,22 @@ class Embarquement : public Bataille {
         }
       }, 5);
       quand([&] { return h->affichage; }, [&] { appuyer(controles::C_INTERRAGIR, false); }, 0);
-      puis([&, fois] { s.vu[fois] = en_vue(h) && Mapping::centre_scrolling == h && h->vivant; }, 3);
+      puis([&, fois] { vu[fois] = en_vue(h) && Mapping::centre_scrolling == h && h->vivant; }, 3);
     }
     puis([] { fermer(); });
     accrocher();
     EXPECT_EQ(JouerMap(0, 0), 3);
     EXPECT_NE(v, nullptr) << "the demo plain holds a turret";
     EXPECT_TRUE(fini());
-    return s;
+    for (int k = 0; k < 2; ++k) EXPECT_TRUE(vise_a_bord[k]) << "aboard with his scope raised, " << k;
+    EXPECT_TRUE(vu[0]) << "out by the use key";
+    EXPECT_TRUE(vu[1]) << "out of the wreck";
   }
-
-  struct DeuxVehicules {
-    int au_depart = -1;  // vehicles holding the ally once the map has started
-    int a_la_cle = -1;   // vehicles holding the hero after the use key over two
-    bool autre = false;  // out by the key, the key then puts him in the other one
-    bool retour = false; // out of that one's wreck, the key takes him in again
-  };
 
   // A turret, a skyhunter and an ally at one point of a small map, two more
   // turrets at another: the ally boards at the start; the hero, standing
-  // over the two turrets, uses them.
-  DeuxVehicules deux_vehicules() {
+  // over the two turrets, uses them. Never is one soldier aboard two.
+  void un_vehicule_a_la_fois() {
     const int x = 600, y = 535 - 58;  // on the soldiers' line
     ecrire_fichier("Plaine.map", carte({{DIVERS, 1, 240, y},
                                         {VEHICULE_TERRESTRE, 1, x, y},  // a turret
@@ -120,7 +119,10 @@ class Embarquement : public Bataille {
                                         {ENNEMIS, 0, 1400, y},
                                         {DIVERS, 5, 1500, y},
                                         {DIVERS, 3, 200, y}}));
-    DeuxVehicules d;
+    struct {
+      int au_depart = -1, a_la_cle = -1;
+      bool autre = false, retour = false;
+    } d;
     Vehicule *t = nullptr, *t2 = nullptr, *premier = nullptr, *autre = nullptr;
     Tramer *h = nullptr, *allie = nullptr;
     auto tenu_par = [](const Mapping* o) {
@@ -181,6 +183,12 @@ class Embarquement : public Bataille {
     accrocher();
     EXPECT_EQ(JouerMap(0, 0), 3);
     EXPECT_TRUE(fini());
-    return d;
+    EXPECT_EQ(d.au_depart, 1) << "the boarding pass at the map's start";
+    EXPECT_EQ(d.a_la_cle, 1) << "the use key over two";
+    EXPECT_TRUE(d.autre) << "out of the first, he boards the other";
+    EXPECT_TRUE(d.retour) << "out of that one's wreck, he boards again";
   }
+
+ private:
+  int fusil_ = 0;
 };
