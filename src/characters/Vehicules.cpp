@@ -6,6 +6,7 @@
 #include <string>
 
 #include "characters/Element.h"
+#include "characters/Tramer.h"
 #include "engine/Fonctions.h"
 #include "engine/FormatEcran.h"
 #include "engine/OuvrirImage.h"
@@ -38,6 +39,17 @@ double angle_vers(SDL_Rect S, SDL_Rect Q) {
 
 bool est_hero(const Mapping* o) {
   return o && general::hero >= 0 && o->element_actuel == static_cast<uint32_t>(general::hero);
+}
+
+// Seen again, the hero lowers his scope as its key would: raised, it would
+// hold the view on the screen point the pointer gave the vehicle, far from
+// him, whether he left by the key or with the wreck.
+void baisser_lunette(Mapping* o) {
+  auto* t = dynamic_cast<Tramer*>(o);
+  if (!t || (t->action != VISER && t->action != TIRER_VISER)) return;
+  t->diffusion = 0;
+  t->action = COURIR;
+  if (t->ArmePrincipale) t->bras_en_cours = t->ArmePrincipale->type;
 }
 
 Armes* copie_catalogue(int i) {
@@ -259,7 +271,9 @@ bool Vehicule::controlj() {
 // ---- Boarding and leaving ----
 
 void Vehicule::interragir(Mapping* O) {
-  if (!O || refuse()) return;
+  // Hidden, he is aboard a vehicle already (this one or another): one at a
+  // time, or two would take turns setting where he is.
+  if (!O || refuse() || !O->affichage) return;
   if (camp == NUL) camp = O->camp;
   // A wreck is never driven again here: whoever got in would stay there for
   // good. The earlier wrecks were still driven, and left with the use key.
@@ -324,7 +338,9 @@ void Vehicule::sortir_joueur() {
   for (int k = 0; k < nb_passager; ++k)
     if (est_hero(passagers[k])) h = k;
   if (h < 0) return;
+  Mapping* hero = passagers[h];
   RetirerPassager(h);
+  baisser_lunette(hero);
   centre_scrolling = general::hero >= 0 && general::hero < dernier_objet ? Objets[general::hero] : nullptr;
   ES.remise_a_zero();
 }

@@ -1,3 +1,4 @@
+#include "Embarquement.h"
 #include "Garage.h"
 
 using Bord = Garage;
@@ -175,4 +176,14 @@ TEST_F(Bord, ASoldierSeekingAVehicleBoardsItAndTheVehicleTakesItsCamp) {
   EXPECT_EQ(v->cible.x, 20);  // the aim creeps toward the target
   EXPECT_TRUE(v->tirer[0]);   // well within a screen width
   EXPECT_EQ(cible->camp, ALLIE);
+}
+
+using BordEnBataille = Embarquement;
+
+TEST_F(BordEnBataille, AHeroLeavingTheTurretFromHisScopeIsBackInViewByKeyOrFromItsWreck) {
+  quitter_la_tourelle_en_visant();
+}
+
+TEST_F(BordEnBataille, ASoldierAboardOneVehicleBoardsNoOtherAtTheStartOrByTheUseKey) {
+  un_vehicule_a_la_fois();
 }

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "Bataille.h"
+#include "Embarquement.h"
 #include "battle/JouerMap.h"
 #include "characters/Vehicules.h"
 #include "engine/Fonctions.h"
@@ -231,4 +232,14 @@ TEST_F(BatailleAncienne, APlainOfTwoHundredSoldiersOrMoreKeepsRoomForBothHeroesA
   accrocher();
   EXPECT_EQ(JouerMap(0, 0), 0);
   EXPECT_EQ(heros_vus, 2);
+}
+
+using BordAncien = Embarquement;
+
+TEST_F(BordAncien, AHeroLeavingTheTurretFromHisScopeIsBackInViewByKeyOrFromItsWreck) {
+  quitter_la_tourelle_en_visant();
+}
+
+TEST_F(BordAncien, ASoldierAboardOneVehicleBoardsNoOtherAtTheStartOrByTheUseKey) {
+  un_vehicule_a_la_fois();
 }
