@@ -210,18 +210,10 @@ TEST_F(Battle, ReinforcementsAreNeverFewerThanTheSoldiersOnTheMap) {
 }
 
 TEST_F(Battle, AMapOfTwoHundredSoldiersOrMoreKeepsRoomForBothHeroesAndItsBattleEnds) {
-  peupler_plaine(Tramer::NB_MAX_PERSOS);
-  int heros_vus = 0;
-  quand(en_bataille, [&] {
-    heros_vus = heros();
-    general::effectifs_map[1] = 0;
-  });
-  accrocher();
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(JouerMap(MISSION, PLAINE), 0);
-  const std::string erreurs = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(heros_vus, 2) << "the player chose his hero: both come";
-  EXPECT_NE(erreurs.find("the soldier table is full"), std::string::npos) << erreurs;
+  const Foule f = plaine_de_deux_cents();
+  EXPECT_EQ(f.fin, 0);
+  EXPECT_EQ(f.heros, 2) << "the player chose his hero: both come";
+  EXPECT_NE(f.erreurs.find("the soldier table is full"), std::string::npos) << f.erreurs;
 }
 
 TEST_F(Battle, PointerAimsDirectlyOrByOffsetThroughTheScopeAndTheWheelLastsOneFrame) {

@@ -223,15 +223,10 @@ TEST_F(BatailleAncienne, EnemiesWhoSeeNobodyHeadForTheNearestAllyAndNeverLeaveTh
 }
 
 TEST_F(BatailleAncienne, APlainOfTwoHundredSoldiersOrMoreKeepsRoomForBothHeroesAndItsBattleEnds) {
-  peupler_plaine(Tramer::NB_MAX_PERSOS);
-  int heros_vus = 0;
-  quand(en_bataille, [&] {
-    heros_vus = heros();
-    general::effectifs_map[1] = 0;
-  });
-  accrocher();
-  EXPECT_EQ(JouerMap(0, 0), 0);
-  EXPECT_EQ(heros_vus, 2);
+  const Foule f = plaine_de_deux_cents();
+  EXPECT_EQ(f.fin, 0);
+  EXPECT_EQ(f.heros, 2) << "the player chose his hero: both come";
+  EXPECT_NE(f.erreurs.find("the soldier table is full"), std::string::npos) << f.erreurs;
 }
 
 using BordAncien = Embarquement;

@@ -184,13 +184,7 @@ TEST_F(Proprietes, ReturnRightAfterARowMoveDoesTheRowsActionBeforeClosing) {
 }
 
 TEST_F(Proprietes, AReturnTappedDuringTheRowMovesWaitSavesOnceAndCloses) {
-  bool ferme = false;
-  general::nom_map = "Tape";
-  EXPECT_EQ(retour_tape_apres_un_deplacement(proprietemap, 3, "Tape.map", ferme), 1);
-  EXPECT_TRUE(ferme);
-  general::nom_perso = "Tape";
-  EXPECT_EQ(retour_tape_apres_un_deplacement(proprieteperso, 2, "Tape", ferme), 1);
-  EXPECT_TRUE(ferme);
+  retour_tape_dans_les_deux_dialogues();
 }
 
 TEST_F(Proprietes, ANameRetypedAfterClearingItGivesTheMapNoLeadingBlank) {

@@ -10,6 +10,8 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include <cstring>
 #include <fstream>
 
+#include "editor/CreerPerso.h"
+#include "editor/ProprieteMap.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
 #include "Png.h"
@@ -83,6 +85,9 @@ void pousser_touche(SDLKey k, Uint16 unicode) {
   SDL_PushEvent(&e);
 }
 
+namespace {
+
+// How many times `fichier` was written; `ferme` tells whether the dialog closed.
 int retour_tape_apres_un_deplacement(void (*dialogue)(), int montees, const std::string& fichier, bool& ferme) {
   int image = 0, ecrits = 0;
   const int derniere = 12 * (4 + montees);
@@ -106,6 +111,18 @@ int retour_tape_apres_un_deplacement(void (*dialogue)(), int montees, const std:
   ferme = general::continuer;
   general::continuer = true;
   return ecrits;
+}
+
+}  // namespace
+
+void retour_tape_dans_les_deux_dialogues() {
+  bool ferme = false;
+  general::nom_map = "Tape";
+  EXPECT_EQ(retour_tape_apres_un_deplacement(proprietemap, 3, "Tape.map", ferme), 1);
+  EXPECT_TRUE(ferme) << "map dialog";
+  general::nom_perso = "Tape";
+  EXPECT_EQ(retour_tape_apres_un_deplacement(proprieteperso, 2, "Tape", ferme), 1);
+  EXPECT_TRUE(ferme) << "character dialog";
 }
 
 long octets_tenus() {

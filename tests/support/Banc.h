@@ -29,10 +29,10 @@ class Banc : public ::testing::Test {
 void lire_rgb(SDL_Surface* s, int x, int y, Uint8& r, Uint8& g, Uint8& b);
 // Pushes a key press and its release onto SDL's event queue.
 void pousser_touche(SDLKey k, Uint16 unicode = 0);
-// Opens a properties dialog and, past its first half second, moves `montees`
-// rows up, tapping Return (down and up) two frames after the last move. Gives
-// how many times `fichier` was written; `ferme` tells whether the dialog
-// closed by itself within 4 s.
-int retour_tape_apres_un_deplacement(void (*dialogue)(), int montees, const std::string& fichier, bool& ferme);
+// Opens each properties dialog (the map's, the character's) and, past its
+// first half second, moves up onto its save row, tapping Return (down and up)
+// two frames after the last move: the file is written once and the dialog
+// closes by itself within 4 s.
+void retour_tape_dans_les_deux_dialogues();
 // Bytes held on the heap now, as the allocator in use counts them.
 long octets_tenus();

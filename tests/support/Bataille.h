@@ -110,6 +110,26 @@ class Bataille : public Banc, public Deroulement {
     s.insert(4, ajout);
     ecrire_fichier("Plaine.map", s);
   }
+  // The demo plain with 200 enemies more, its hero the player's choice: the
+  // heroes standing at its start once it has, with its enemies spent, been
+  // won (or not), and what it printed on stderr.
+  struct Foule {
+    int heros = 0, fin = -1;
+    std::string erreurs;
+  };
+  Foule plaine_de_deux_cents() {
+    peupler_plaine(Tramer::NB_MAX_PERSOS);
+    Foule f;
+    quand(en_bataille, [&] {
+      f.heros = heros();
+      general::effectifs_map[1] = 0;
+    });
+    accrocher();
+    testing::internal::CaptureStderr();
+    f.fin = JouerMap(0, 0);
+    f.erreurs = testing::internal::GetCapturedStderr();
+    return f;
+  }
   // The heroes standing for the player's side.
   static int heros() {
     int n = 0;
