@@ -367,6 +367,9 @@ int JouerMap(int mission, int map) {
   if (!hero || hero->element_actuel == Mapping::NON_ENREGISTRE) {
     Tramer::Hero = nullptr;
     Mapping::centre_scrolling = nullptr;
+    // The ground the full world refused as well has no owner but us.
+    for (Mapping* m : {sol, ssol})
+      if (m && m->element_actuel == Mapping::NON_ENREGISTRE) delete m;
     std::fprintf(stderr, "mission %d, map %d: no battle, it has no hero\n", mission + 1, map + 1);
     Avertir(std::string(early ? "Map sans h\xE9ros : " : "Map without a hero: ") + nom_carte());
     return general::continuer ? 1 : 3;
