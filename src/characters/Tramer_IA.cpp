@@ -111,7 +111,7 @@ void appeler_renfort(Tramer* t) {
   auto* c = new Tramer(t);
   c->Tas = true;
   c->position = poste->position;
-  c->position.y = static_cast<Sint16>(c->position.y - 100);
+  c->position.y = borne16(c->position.y - 100);
   c->clone = true;
   c->statut = 3;
   if (!Tramer::AjouterRenfort(c)) {
@@ -251,14 +251,14 @@ void renforts(Tramer* t) {
 void rapprocher_visee(Tramer* t) {
   const int cx = centre_x(t), cy = centre_y(t);
   if (!(t->ArmePrincipale && t->ArmePrincipale->snipe))
-    t->cible.x = static_cast<Sint16>(t->direction == DROITE ? cx + 200 : cx - 200);
+    t->cible.x = borne16(t->direction == DROITE ? cx + 200 : cx - 200);
   Tramer* e = t->ReleverEnnemiLePlusProcheVisible();
   if (!e) {
-    t->cible.y = static_cast<Sint16>(t->position.y + t->TramePrincipale.w / 2 + 30);
+    t->cible.y = borne16(t->position.y + t->TramePrincipale.w / 2 + 30);
     return;
   }
   if (distance(t, e) > t->vue()) {
-    t->cible.y = static_cast<Sint16>(t->position.y + t->TramePrincipale.h / 2 + 30);
+    t->cible.y = borne16(t->position.y + t->TramePrincipale.h / 2 + 30);
     return;
   }
   const SDL_Surface* v = t->ArmePrincipale ? t->ArmePrincipale->viseur : nullptr;
@@ -269,7 +269,7 @@ void rapprocher_visee(Tramer* t) {
   const int b = static_cast<int>(ay - static_cast<double>(a) * ax);
   const int ly = y(centre_x(e), a, b);
   const int ey = e->position.y + e->TramePrincipale.w / 2;
-  if (std::abs(ly - ey) > 20) t->cible.y = static_cast<Sint16>(t->cible.y + (ey < ly ? -10 : 10));
+  if (std::abs(ly - ey) > 20) t->cible.y = borne16(t->cible.y + (ey < ly ? -10 : 10));
 }
 
 void choisir_mode(Tramer* t) {

@@ -339,7 +339,7 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
   const int h = TramePrincipale.h;
   auto poser_sur_marche = [&] {
     if (colliser >= 0 && colliser < NB_OBJETS && Objets[colliser])
-      position.y = court16(Objets[colliser]->position.y - h + 8);
+      position.y = borne16(Objets[colliser]->position.y - h + 8);
   };
 
   // Support: a soldier with nothing under its feet starts to fall.
@@ -369,7 +369,8 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
       if (p_collision(false, 0) == P_COLLISION) {
         action = TOMBER;
       } else {
-        position.y = court16(position.y - saut);
+        // At the world's top the jump stops there and comes back down.
+        position.y = borne16(position.y - saut);
         csaut.remise_a_zero();
       }
     }
@@ -382,7 +383,7 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
         action = ATTERRIR;
         frequence = 200;
       }
-      position.y = court16(y);
+      position.y = borne16(y);
     };
     const bool marche = En_mouvement && Esca_collision() == P_COLLISION;
     direction = BAS;

@@ -140,7 +140,7 @@ void Tramer::reapparaitre2() {
   Mapping* lieu = lieu_de_reapparition();
   if (!lieu) return;
   position = lieu->position;
-  position.y = static_cast<Sint16>(position.y - 100);
+  position.y = borne16(position.y - 100);
   Initialiser(false);
   if constexpr (!early) ++limite[camp];
 }
@@ -151,7 +151,7 @@ void Tramer::reapparaitrehero() {
     Mapping* lieu = lieu_de_reapparition();
     if (!lieu) return;
     position = lieu->position;
-    position.y = static_cast<Sint16>(position.y - 100);
+    position.y = borne16(position.y - 100);
     Initialiser(true);
     return;
   }

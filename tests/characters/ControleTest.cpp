@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "Pilote.h"
+#include "Sommet.h"
 #include "characters/VehiculeTerrestre.h"
 #include "engine/Ascenseur.h"
 #include "weapons/Aura.h"
@@ -443,3 +444,7 @@ TEST_F(Sortie, LeavingAShortVehicleStandsTheSoldierOnTheGround) {
 }
 
 }  // namespace
+
+// By the world's top edge a landing, a jump, a return above a post and an
+// aim by the right edge all stay by the edge they are at.
+TEST_F(SommetEnBataille, LandingJumpingRespawningAndAimingByTheTopStayThere) { au_sommet(); }

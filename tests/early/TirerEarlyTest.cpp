@@ -7,6 +7,7 @@
 #include "../weapons/Armurerie.h"
 #include "Bataille.h"
 #include "BordsDuMonde.h"
+#include "Sommet.h"
 #include "characters/Tramer.h"
 #include "weapons/Armes.h"
 #include "weapons/Aura.h"
@@ -252,3 +253,7 @@ TEST_F(BordsEnBataille, WhatIsDroppedThrownOrFiredAtTheWorldsEdgeStaysThere) {
   EXPECT_PRED1(au_bord, b.pose);
   EXPECT_PRED1(au_bord, b.tir);
 }
+
+// By the world's top edge a landing, a jump, a return above a post and an
+// aim by the right edge all stay by the edge they are at.
+TEST_F(SommetEnBataille, LandingJumpingRespawningAndAimingByTheTopStayThere) { au_sommet(); }
