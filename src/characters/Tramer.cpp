@@ -308,7 +308,7 @@ Tramer* Tramer::AllouerPerso(const char* nom, bool hero) {
     if (autre) {
       if (Tramer* second = AllouerPerso(autre, true)) {
         second->position = t->position;
-        second->position.x = static_cast<Sint16>(t->position.x - 75);
+        second->position.x = borne16(t->position.x - 75);
       }
     }
   }

@@ -466,7 +466,10 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     // neither may kick the aim.
     if (avant > 0 && arme->get_charge_actuelle() < avant) {
       const int signe = Horloge::hasard() % 2 ? 1 : -1;
-      const Sint16 y = court16(cible.y + signe * arme->get_force() * 0.7);
+      const int recul = static_cast<int>(cible.y + signe * arme->get_force() * 0.7);
+      // The hero aims on the screen or the view, which wraps with the world;
+      // a computer soldier aims in the world, held at its edge.
+      const Sint16 y = classe == HERO ? static_cast<Sint16>(recul) : borne16(recul);
       if (classe == HERO && action != TIRER_VISER) Horloge::deplacer_souris(cible.x, y);
       cible.y = y;
     }

@@ -307,7 +307,7 @@ void Vehicule::RetirerPassager(int passager) {
     // below its bottom edge and stay sunk in the ground: he is raised to it.
     // Out of a taller one he falls from where it stands.
     if (p->TramePrincipale.h > TramePrincipale.h)
-      p->position.y = static_cast<Sint16>(position.y + TramePrincipale.h - p->TramePrincipale.h);
+      p->position.y = borne16(position.y + TramePrincipale.h - p->TramePrincipale.h);
     IndexMonde::bouge(p);
     p->affichage = true;
   }
@@ -441,8 +441,8 @@ void Vehicule::espacer_convoi() {
 void Vehicule::viser(Mapping* T) {
   const int tx = T->position.x + T->TramePrincipale.w / 2, ty = T->position.y + T->TramePrincipale.h / 2;
   if constexpr (early) {
-    cible.x = static_cast<Sint16>(tx);  // the earlier gunners aimed without a sweep
-    cible.y = static_cast<Sint16>(ty);
+    cible.x = borne16(tx);  // the earlier gunners aimed without a sweep
+    cible.y = borne16(ty);
     return;
   }
   if (cible.x < tx && tx - cible.x > 20)

@@ -75,7 +75,7 @@ void Ascenseur::comportement() {
       occupe_vivant = true;
       etage = false;
     }
-    c->position.y = static_cast<Sint16>(position.y - 110);
+    c->position.y = borne16(position.y - 110);
     if (contact_bouton() == 1) {
       monterdescendre = false;
       etage = true;
