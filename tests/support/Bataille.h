@@ -130,6 +130,24 @@ class Bataille : public Banc, public Deroulement {
     f.erreurs = testing::internal::GetCapturedStderr();
     return f;
   }
+  // The demo plain whose world fills up while its start cut-scene plays, so
+  // that its hero finds no place: it is not played, and leaves no ambience
+  // playing over the menus; `avis`, when given, must then hold on some frame.
+  void plaine_sans_place_pour_le_hero(std::function<bool()> avis = nullptr) {
+    garder_cinematiques();
+    puis([] {
+      while (Mapping::dernier_objet < Mapping::NB_OBJETS) (new Mapping())->Tas = true;
+      pousser_touche(SDLK_ESCAPE);
+    });
+    if (avis) quand(avis, [] {});
+    accrocher();
+    EXPECT_EQ(JouerMap(0, 0), 1);
+    EXPECT_EQ(departs(), 0);
+    int flux = 0;
+    for (const Son::Appel& a : Son::appels()) flux += (a.operation == "stream_play") - (a.operation == "stream_stop");
+    EXPECT_EQ(flux, 0) << "ambience streams still playing";
+    EXPECT_TRUE(fini());
+  }
   // The heroes standing for the player's side.
   static int heros() {
     int n = 0;
