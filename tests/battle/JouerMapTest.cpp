@@ -200,11 +200,12 @@ TEST_F(Battle, ReinforcementsAreNeverFewerThanTheSoldiersOnTheMap) {
   EXPECT_EQ(ennemis, 50);
 }
 
-TEST_F(Battle, AMapOfTwoHundredSoldiersOrMoreKeepsRoomForBothHeroesAndItsBattleEnds) {
-  const Foule f = plaine_de_deux_cents();
+TEST_F(Battle, AMapFillingTheSoldierAndWorldTablesKeepsRoomForBothHeroesAndItsBattleEnds) {
+  const Foule f = plaine_comble();
   EXPECT_EQ(f.fin, 0);
   EXPECT_EQ(f.heros, 2) << "the player chose his hero: both come";
   EXPECT_NE(f.erreurs.find("the soldier table is full"), std::string::npos) << f.erreurs;
+  EXPECT_NE(f.erreurs.find("the world table is full"), std::string::npos) << f.erreurs;
 }
 
 TEST_F(Battle, PointerAimsDirectlyOrByOffsetThroughTheScopeAndTheWheelLastsOneFrame) {
