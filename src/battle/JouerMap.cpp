@@ -353,7 +353,7 @@ int JouerMap(int mission, int map) {
   const std::string nom_sol = std::string("Sol/") + (general::nom_sol.retournertexte() ? general::nom_sol.retournertexte() : "");
   Mapping* fond = new Fond(nom_fond.c_str());
   fond->Tas = true;
-  garder_si_visible(fond);
+  if (!garder_si_visible(fond)) fond = nullptr;
   Mapping* sol = new Sol(nom_sol.c_str());
   sol->Tas = true;
   if (!garder_si_visible(sol)) sol = nullptr;
@@ -367,9 +367,11 @@ int JouerMap(int mission, int map) {
   if (!hero || hero->element_actuel == Mapping::NON_ENREGISTRE) {
     Tramer::Hero = nullptr;
     Mapping::centre_scrolling = nullptr;
-    // The ground the full world refused as well has no owner but us.
+    // The ground the full world refused as well has no owner but us; the
+    // background goes in any case, or its ambience plays on over the menus.
     for (Mapping* m : {sol, ssol})
       if (m && m->element_actuel == Mapping::NON_ENREGISTRE) delete m;
+    delete fond;
     std::fprintf(stderr, "mission %d, map %d: no battle, it has no hero\n", mission + 1, map + 1);
     Avertir(std::string(early ? "Map sans h\xE9ros : " : "Map without a hero: ") + nom_carte());
     return general::continuer ? 1 : 3;

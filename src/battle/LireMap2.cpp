@@ -72,6 +72,10 @@ int places_des_heros() { return general::Choix_perso == 1 ? 2 : 1; }
 // Room in the world table for `n` more objects.
 bool place_monde(int n) { return Mapping::dernier_objet + n <= Mapping::NB_OBJETS; }
 
+// The battle makes the background, both grounds and the heroes after the
+// map's records: their entries in the world table are kept for them.
+int places_de_la_bataille() { return 3 + places_des_heros(); }
+
 void marquer_objectifs(SDL_Rect lieu, int camp, int vie) {
   for (int32_t i = 0; i < Mapping::dernier_objet && i < Mapping::NB_OBJETS; ++i)
     if (Mapping::occupe(i) && Mapping::Objets[i]->position.x == lieu.x && Mapping::Objets[i]->position.y == lieu.y)
@@ -107,7 +111,7 @@ void poser_divers(const std::string& nom, SDL_Rect lieu, Refus& refus) {
 void poser(const EnregistrementMap& e, Objet_de_Reference* entree, Refus& refus) {
   SDL_Rect lieu = {position_jeu_x(e.x), position_jeu_y(e.y), 0, 0};
   const char* nom = nom_entree(entree);
-  if (e.type != CIBLE && !place_monde(2)) return refus("world");
+  if (e.type != CIBLE && !place_monde(2 + places_de_la_bataille())) return refus("world");
   switch (e.type) {
     case ENNEMIS:
     case ALLIES: {

@@ -2,7 +2,8 @@
 // start, the hero joins him with the use key, drives it, fires its gun,
 // loses it with the ally inside, and comes back on foot; or leaves it over
 // the turret's wreck, which takes him in and lets him out again. A plain
-// crowded past the soldier table still has both heroes and can be won.
+// crowded past the soldier and world tables still has both heroes and can be
+// won; one whose hero finds no place is not played and leaves no ambience.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -222,11 +223,16 @@ TEST_F(BatailleAncienne, EnemiesWhoSeeNobodyHeadForTheNearestAllyAndNeverLeaveTh
   EXPECT_TRUE(fini());
 }
 
-TEST_F(BatailleAncienne, APlainOfTwoHundredSoldiersOrMoreKeepsRoomForBothHeroesAndItsBattleEnds) {
-  const Foule f = plaine_de_deux_cents();
+TEST_F(BatailleAncienne, APlainFillingTheSoldierAndWorldTablesKeepsRoomForBothHeroesAndItsBattleEnds) {
+  const Foule f = plaine_comble();
   EXPECT_EQ(f.fin, 0);
   EXPECT_EQ(f.heros, 2) << "the player chose his hero: both come";
   EXPECT_NE(f.erreurs.find("the soldier table is full"), std::string::npos) << f.erreurs;
+  EXPECT_NE(f.erreurs.find("the world table is full"), std::string::npos) << f.erreurs;
+}
+
+TEST_F(BatailleAncienne, APlainWhoseHeroFindsNoPlaceIsNotPlayedAndItsAmbienceStops) {
+  plaine_sans_place_pour_le_hero([] { return !Tramer::Hero; });
 }
 
 using BordAncien = Embarquement;

@@ -4,6 +4,7 @@
 // sets and weapons), and a frame hook that runs scripted steps, each when
 // its condition holds, so a test can drive a battle and the screens it
 // opens. Cut-scenes are removed unless a test keeps them.
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "Deroulement.h"
 #include "Palette.h"
 #include "battle/Catalogues.h"
+#include "battle/FichierMap.h"
 #include "battle/JouerMap.h"
 #include "characters/InitierPersos.h"
 #include "characters/Tramer.h"
@@ -91,34 +93,42 @@ class Bataille : public Banc, public Deroulement {
     JouerMap(0, 0);
     return tirs;
   }
-  // Adds `n` enemies at the far end of the demo plain, ahead of its own records.
-  void peupler_plaine(int n) {
+  // Adds `n` enemies at the far end of the demo plain, ahead of its own
+  // records, and `caisses` crates after them.
+  void peupler_plaine(int n, int caisses = 0) {
     std::ifstream f(dossier_ / "Plaine.map", std::ios::binary);
     std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    std::string ajout;
-    for (int i = 0; i < n; ++i) {
+    FILE* lu = std::fopen((dossier_ / "Plaine.map").c_str(), "rb");
+    int32_t nombre = 0;
+    EnregistrementMap e;
+    lire_nombre_enregistrements(lu, nombre);
+    for (int32_t i = 0; i < nombre; ++i) lire_enregistrement_map(lu, e);
+    std::string ajout, apres;
+    for (int i = 0; i < n + caisses; ++i) {
       const uint32_t champs[] = {static_cast<uint32_t>(1500 + 6 * (i % 50)), 230};
-      ajout += static_cast<char>(ENNEMIS);
-      ajout += '\0';
+      std::string& r = i < n ? ajout : apres;
+      r += static_cast<char>(i < n ? ENNEMIS : OBJET);
+      r += '\0';
       for (uint32_t v : champs)
-        for (int k = 0; k < 4; ++k) ajout += static_cast<char>((v >> (8 * k)) & 0xFF);
+        for (int k = 0; k < 4; ++k) r += static_cast<char>((v >> (8 * k)) & 0xFF);
     }
-    uint32_t nombre = 0;
-    std::memcpy(&nombre, s.data(), 4);  // little-endian, as the file
-    nombre += static_cast<uint32_t>(n);
-    std::memcpy(s.data(), &nombre, 4);
+    s.insert(static_cast<size_t>(std::ftell(lu)), apres);
+    std::fclose(lu);
+    nombre += n + caisses;
+    std::memcpy(s.data(), &nombre, 4);  // little-endian, as the file
     s.insert(4, ajout);
     ecrire_fichier("Plaine.map", s);
   }
-  // The demo plain with 200 enemies more, its hero the player's choice: the
-  // heroes standing at its start once it has, with its enemies spent, been
-  // won (or not), and what it printed on stderr.
+  // The demo plain with 200 enemies more and, after its own records, 10000
+  // crates, its hero the player's choice: the heroes standing at its start
+  // once it has, with its enemies spent, been won (or not), and what it
+  // printed on stderr.
   struct Foule {
     int heros = 0, fin = -1;
     std::string erreurs;
   };
-  Foule plaine_de_deux_cents() {
-    peupler_plaine(Tramer::NB_MAX_PERSOS);
+  Foule plaine_comble() {
+    peupler_plaine(Tramer::NB_MAX_PERSOS, Mapping::NB_OBJETS);
     Foule f;
     quand(en_bataille, [&] {
       f.heros = heros();
@@ -129,6 +139,24 @@ class Bataille : public Banc, public Deroulement {
     f.fin = JouerMap(0, 0);
     f.erreurs = testing::internal::GetCapturedStderr();
     return f;
+  }
+  // The demo plain whose world fills up while its start cut-scene plays, so
+  // that its hero finds no place: it is not played, and leaves no ambience
+  // playing over the menus; `avis`, when given, must then hold on some frame.
+  void plaine_sans_place_pour_le_hero(std::function<bool()> avis = nullptr) {
+    garder_cinematiques();
+    puis([] {
+      while (Mapping::dernier_objet < Mapping::NB_OBJETS) (new Mapping())->Tas = true;
+      pousser_touche(SDLK_ESCAPE);
+    });
+    if (avis) quand(avis, [] {});
+    accrocher();
+    EXPECT_EQ(JouerMap(0, 0), 1);
+    EXPECT_EQ(departs(), 0);
+    int flux = 0;
+    for (const Son::Appel& a : Son::appels()) flux += (a.operation == "stream_play") - (a.operation == "stream_stop");
+    EXPECT_EQ(flux, 0) << "ambience streams still playing";
+    EXPECT_TRUE(fini());
   }
   // The heroes standing for the player's side.
   static int heros() {
