@@ -48,8 +48,12 @@ void Tramer::recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, dou
   evenementie.remise_a_zero();
   if (statut == 0) statut = 3;
 
-  if (degats > 20 && vitesse == 20) action = ETRE_EJECTE;
-  diffusion = 0;
+  // Only a hit that changes what he does starts his frames over: any other
+  // would throw a thrown item again, or keep a blow from ever striking.
+  if (degats > 20 && vitesse == 20) {
+    action = ETRE_EJECTE;
+    diffusion = 0;
+  }
 
   const bool du_joueur = ATK && ATK->gethero();
   // A blast's picture reaches over every head: its ticks are never head hits.
@@ -72,6 +76,7 @@ void Tramer::recevoirdegats(int16_t degats, Mapping* ATK, int16_t Direction, dou
     if (du_joueur && !general::seconde_life) general::wex_actuelle += description.Wex;
     vivant = false;
     pv = 0;
+    diffusion = 0;
     if (camp_valide(camp)) --general::effectifs_map[camp];
     tomber_arme();
     Jouer_son(general::Mort[description.index_sexe()], volume);

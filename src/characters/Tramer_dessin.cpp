@@ -183,12 +183,19 @@ void corps_et_habits(Tramer& t, SDL_Rect T) {
   for (int i = 0; i < NB_ELEMENTS; ++i) poser_cadre(habit(t, i), t.diffusion, t.direction, T);
 }
 
+// Phase 1 lets a thrown or laid item go: only a throw does, and only while an
+// item is left. An item brought out mid-blow is never let go.
+bool garde_en_main(const Tramer& t, const Armes& a) {
+  return a.get_type() == GRENADES && (t.action != PROJETER || a.get_charge_actuelle() <= 0);
+}
+
 // Swing, throw and death: the whole body is one picture per frame.
 void dessiner_corps_entier(Tramer& t, SDL_Rect T) {
   corps_et_habits(t, T);
   if (t.action != COGNER && t.action != PROJETER) return;
   t.bras_en_cours = static_cast<int16_t>(type_arme(t.ArmeSecondaire, t.bras_en_cours));
-  if (t.ArmeSecondaire) t.ArmeSecondaire->afficher_arme(T, t.diffusion, t.direction);
+  if (Armes* a = t.ArmeSecondaire; a && !(t.diffusion == 1 && garde_en_main(t, *a)))
+    a->afficher_arme(T, t.diffusion, t.direction);
   // The item leaves the hand at phase 1 only once.
   if (t.action == PROJETER && t.diffusion == 1) t.diffusion = 2;
   const int k = pose(t.bras_en_cours);

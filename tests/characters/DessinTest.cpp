@@ -166,6 +166,14 @@ TEST_F(Dessin, EachThrowReleasesOneGrenadeAndAtMostOneASecond) {
   EXPECT_EQ(t->ArmeSecondaire->get_charge_actuelle(), Lancer::NB_ITEMS - 2);
   // Thrown by the hero's camp.
   EXPECT_EQ(objets<Grenades>().back()->camp, ALLIE);
+  // A throw that comes with none left lets nothing go.
+  bouton(3) = false;
+  for (int i = 0; i < 100 && t->action == PROJETER; ++i) image(t);
+  t->ArmeSecondaire->charge_actuelle = 0;
+  t->projeter();
+  for (int i = 0; i < 100; ++i) image(t);
+  EXPECT_EQ(objets<Grenades>().size(), 2u);
+  EXPECT_EQ(t->ArmeSecondaire->get_charge_actuelle(), 0);
 }
 
 TEST_F(Dessin, CyclingToAnAuraMidSwingDrawsWithinTheArmTables) {

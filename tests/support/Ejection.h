@@ -2,14 +2,20 @@
 // A battle on the demo plain where a blast goes off on an enemy whose AI
 // runs, out of everyone's sight: what the blast took from him, and how he
 // lay and slid while it knocked him down. Or where the hero, alone, has his
-// blows and throws cut short or played out: the pace he is left with.
+// blows and throws cut short or played out: the pace he is left with. Or
+// where the hero and that enemy, side by side in time, are hit mid-blow and
+// mid-throw.
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "Bataille.h"
 #include "battle/JouerMap.h"
 #include "characters/Vehicules.h"
 #include "engine/Fonctions.h"
+#include "weapons/Boucliers.h"
 #include "weapons/Explosion.h"
+#include "weapons/Projectiles.h"
 
 class EjectionEnBataille : public Bataille {
  protected:
@@ -71,6 +77,108 @@ class EjectionEnBataille : public Bataille {
     JouerMap(0, 0);
     testing::internal::GetCapturedStdout();
     return b;
+  }
+
+  // [0] the hero, [1] the enemy; a shield of the other side on each blade.
+  struct Gestes {
+    int duree_coup[2] = {};    // ms a blow lasted under a hit of 10 every 150 ms
+    bool frappe[2] = {};       // and the shield took it
+    int plus_bas = 99;         // the hero's grenades after a blow with the weapon key at its start
+    int depensees[2] = {};     // items a throw hit for 10 at frame 2 spent
+    bool de_zero[2] = {};      // hit at a blow's frame 1, the hero down, the enemy dead: from frame 0
+  };
+  Gestes coups_et_jets_sous_le_feu() {
+    Gestes g;
+    Tramer* s[2] = {};
+    Boucliers* cible[2] = {};
+    Uint32 t0[2] = {}, dernier[2] = {};
+    int avant[2] = {};
+    // One step that does `f` to each soldier once, as soon as `c` holds for him.
+    auto chacun = [&](std::function<bool(Tramer*)> c, std::function<void(int, Tramer*)> f) {
+      auto fait = std::make_shared<bool[]>(2);
+      quand([&, c, f, fait] {
+        for (int i = 0; i < 2; ++i)
+          if (!fait[i] && c(s[i])) fait[i] = true, f(i, s[i]);
+        return fait[0] && fait[1];
+      }, [] {}, 0);
+    };
+    auto debout = [](Tramer* t) { return t->action == COURIR || t->action == TIRER; };
+    auto coup = [](int16_t d) { return [d](int, Tramer* t) { t->recevoirdegats(d, nullptr, 0, 0.0, 0); }; };
+    quand(en_bataille, [&] {
+      s[0] = Tramer::Hero;
+      for (int i = 0; i < Tramer::nb_persos; ++i) {
+        Tramer* t = Tramer::Persos[i];
+        if (t == s[0]) continue;
+        if (!s[1] && t->camp == ENNEMI && t->classe == NORMAL && !t->get_be_objectif())
+          s[1] = t;
+        else
+          t->affichage = false;
+      }
+      // Hidden, a manned vehicle would still fire; neutral, it never does.
+      for (int i = 0; i < Vehicule::nb_vehicule; ++i) {
+        Vehicule::Vehicules[i]->affichage = false;
+        Vehicule::Vehicules[i]->camp = NUL;
+      }
+      ASSERT_NE(s[1], nullptr);
+      s[1]->position.x = static_cast<Sint16>(s[0]->position.x + 500);  // on screen: a throw lets go as it is drawn
+      s[1]->comportement_actuel = COPIER_JOUEUR;  // with no ally to follow, he stays there
+    });
+    auto prets = [&] { return s[1] && debout(s[0]) && debout(s[1]); };
+    quand([&] { return prets() && s[0]->Invincibilite.cycle(2000) == 3 && s[1]->Invincibilite.cycle(2000) == 3; }, [&] {
+      for (int i = 0; i < 2; ++i) {
+        Tramer* t = s[i];
+        t->stats.pv_max = t->stats.pv_restants = 1000;
+        const SDL_Rect l = Rect(t->position.x + t->TramePrincipale.w / 2 - 10, t->position.y + 30, 0, 0);
+        cible[i] = static_cast<Boucliers*>(retenir(new Boucliers(l, 1 - t->camp)));
+        cible[i]->vie = 30000;  // never destroyed by the blade
+        t->cogner();
+        t0[i] = dernier[i] = Horloge::ticks();
+      }
+    }, 0);
+    chacun([&](Tramer* t) {
+      const int i = t == s[1];
+      const Uint32 n = Horloge::ticks();
+      if (t->action == COGNER && n - dernier[i] >= 150) {
+        coup(10)(i, t);
+        dernier[i] = n;
+      }
+      g.duree_coup[i] = static_cast<int>(n - t0[i]);
+      return t->action != COGNER || n - t0[i] > 2500;
+    }, [&](int i, Tramer*) { g.frappe[i] = cible[i]->vie < 30000; });
+    // The hero's blade strikes; the key brings out the grenade in the blow's first frame.
+    quand(prets, [&] { bouton(3) = true; }, 10);
+    quand([&] { return s[0]->action == COGNER; }, [&] {
+      bouton(3) = false;
+      touche(controles::C_ARMES) = true;
+    }, 0);
+    quand([&] {
+      touche(controles::C_ARMES) = false;
+      if (Armes* a = s[0]->ArmeSecondaire; a->get_type() == GRENADES)
+        g.plus_bas = std::min<int>(g.plus_bas, a->get_charge_actuelle());
+      return s[0]->action != COGNER;
+    }, [] {}, 0);
+    chacun(debout, [&](int i, Tramer* t) {
+      if (i == 1) std::swap(t->ArmeSecondaire, t->Inventaire2[1]);  // his shield; the hero has his grenade out
+      avant[i] = t->ArmeSecondaire->get_charge_actuelle();
+      t->projeter();
+    });
+    chacun([](Tramer* t) { return t->action == PROJETER && t->diffusion == 2; }, coup(10));
+    chacun([](Tramer* t) { return t->action != PROJETER; },
+           [&](int i, Tramer* t) { g.depensees[i] = avant[i] - t->ArmeSecondaire->get_charge_actuelle(); });
+    // Mid-blow, a hit of 21 knocks the hero down, and one he cannot survive kills the enemy.
+    chacun(debout, [](int, Tramer* t) { t->cogner(); });
+    chacun([](Tramer* t) { return t->action == COGNER && t->diffusion == 1; }, [&](int i, Tramer* t) {
+      if (i == 1) t->stats.pv_restants = 5;
+      coup(i == 0 ? 21 : 10)(i, t);
+      g.de_zero[i] = t->diffusion == 0 && (i == 0 ? t->action == ETRE_EJECTE : !t->vivant);
+    });
+    puis(fermer, 10);
+    accrocher(3000);
+    testing::internal::CaptureStdout();
+    JouerMap(0, 0);
+    testing::internal::GetCapturedStdout();
+    touche(controles::C_ARMES) = bouton(3) = false;
+    return g;
   }
 
   // The hero's pace once a blow is cut by a knock-down, once one is cut by
