@@ -106,10 +106,12 @@ class BordsEnBataille : public Bataille {
     int lances = 0;  // items seen, of the 16 released
     int objet = 0, reste = 0;
     std::string ou;
+    int tir = INT_MAX;  // the highest a shot flew, aimed up and left from the left edge
   };
   // The hero at the world's left and right edges on the ground, then at its
   // top left and bottom right corners on a block (the bottom under deep
   // water), facing the edge: each of his four items, one after the other.
+  // Last, back at the left edge, his gun aimed up beyond it.
   Lancers lancers_aux_bords() {
     struct Bord {
       Sint16 x, y;
@@ -181,7 +183,23 @@ class BordsEnBataille : public Bataille {
     quand([&] {
       relever();
       return images() > jusqua;
-    }, [] { fermer(); }, 0);
+    }, [&] {
+      ici = nullptr;
+      Tramer::Hero->position.x = bords[0].x;
+      Tramer::Hero->position.y = bords[0].y;
+      general::sous_marin = false;
+    }, 0);
+    quand([&] {
+      Tramer::Hero->cible = Rect(100, 0, 0, 0);
+      Souris[1] = true;
+      for (int32_t i = 0; i < Mapping::dernier_objet; ++i)
+        if (auto* t = dynamic_cast<TirV*>(Mapping::Objets[i]); Mapping::occupe(i) && t && t->numero > vu && t->gethero())
+          r.tir = std::min(r.tir, static_cast<int>(t->y));
+      return images() > jusqua + 60;
+    }, [] {
+      Souris[1] = false;
+      fermer();
+    }, 0);
     accrocher(4000);
     testing::internal::CaptureStdout();
     JouerMap(0, 0);
