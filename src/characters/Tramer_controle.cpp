@@ -430,8 +430,10 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
       if (action == TIRER_VISER) {
         direction = general::Scrolling.x + W / 2 < position.x + TramePrincipale.w / 2 ? GAUCHE : DROITE;
       } else {
-        A.x = court16(A.x + general::Scrolling.x);
-        A.y = court16(A.y + general::Scrolling.y);
+        // Taken from where he stands: by the left or top edge the camera wraps,
+        // and a sight in the void beyond would turn the shot away from it.
+        A.x = pres16(A.x + general::Scrolling.x, position.x);
+        A.y = pres16(A.y + general::Scrolling.y, position.y);
         if (cible.x != W / 2) direction = cible.x < W / 2 ? GAUCHE : DROITE;
       }
     }

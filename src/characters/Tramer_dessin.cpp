@@ -194,8 +194,11 @@ void dessiner_corps_entier(Tramer& t, SDL_Rect T) {
   corps_et_habits(t, T);
   if (t.action != COGNER && t.action != PROJETER) return;
   t.bras_en_cours = static_cast<int16_t>(type_arme(t.ArmeSecondaire, t.bras_en_cours));
-  if (Armes* a = t.ArmeSecondaire; a && !(t.diffusion == 1 && garde_en_main(t, *a)))
+  if (Armes* a = t.ArmeSecondaire; a && !(t.diffusion == 1 && garde_en_main(t, *a))) {
+    // What leaves his hand comes out beside him, not where the camera wraps.
+    a->set_porteur(t.position);
     a->afficher_arme(T, t.diffusion, t.direction);
+  }
   // The item leaves the hand at phase 1 only once.
   if (t.action == PROJETER && t.diffusion == 1) t.diffusion = 2;
   const int k = pose(t.bras_en_cours);

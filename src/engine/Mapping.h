@@ -182,6 +182,12 @@ inline Sint16 pas16(Sint16 v, int pas) {
 // one: what is dropped, laid, thrown or fired there stays beside its owner.
 inline Sint16 borne16(int v) { return static_cast<Sint16>(v < INT16_MIN ? INT16_MIN : v > INT16_MAX ? INT16_MAX : v); }
 
+// A screen point plus the camera, as a world coordinate beside `pres`, a world
+// place surely near it. The camera wraps with the world's coordinates, so the
+// sum is right only to 65536 near the left and top edges; taken the short way
+// from `pres`, then held at the edge.
+inline Sint16 pres16(int somme, int pres) { return borne16(pres + static_cast<Sint16>(somme - pres)); }
+
 // Every pass and probe asks this of every entry: it stays inline.
 inline bool Mapping::occupe(int32_t i) {
   return i >= 0 && i < dernier_objet && Objets[i] && Objets[i]->image && Objets[i]->image[0];

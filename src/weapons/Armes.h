@@ -22,6 +22,9 @@ class Armes {
   virtual short get_type2() { return 0; }
   virtual void creer_arme(const char* nom) { charger_ressources(nom); }
   virtual short afficher_arme(SDL_Rect, int, int) { return 0; }
+  // Where the carrier stands in the world, told before he draws the weapon;
+  // only what is thrown or laid from the hand needs it.
+  virtual void set_porteur(SDL_Rect) {}
   virtual SDL_Surface* donnerImage(int dir, int dzoom);
   // Fires or reloads; answers what the carrier should do next (an Etat).
 #if GAME_EARLY

@@ -12,7 +12,7 @@ short Bouclier::afficher_arme(SDL_Rect pos, int frame, int dir) {
   if (frame == 0) dessiner_main(point_main(pos, dir, early ? recul_zoome() : 120.0f));
   if (frame != 1) return 0;
   const int x = dir == GAUCHE ? pos.x - 200 : pos.x;
-  SDL_Rect p = Rect(borne16(x + general::Scrolling.x), borne16(pos.y - 4 + general::Scrolling.y), pos.w, pos.h);
+  const SDL_Rect p = point_monde(x, pos.y - 4, pos);
   retenir(new Boucliers(p, get_camp()));
   depenser();
   return 0;

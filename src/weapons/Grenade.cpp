@@ -11,7 +11,7 @@ short Grenade::afficher_arme(SDL_Rect pos, int frame, int dir) {
   const SDL_Rect m = point_main(pos, dir, recul_zoome());
   if (frame == 0) dessiner_main(m);
   if (frame != 1) return 0;
-  SDL_Rect p = Rect(borne16(m.x + general::Scrolling.x), borne16(m.y + general::Scrolling.y), pos.w, pos.h);
+  const SDL_Rect p = point_monde(m.x, m.y, pos);
   retenir(new Grenades(p, get_camp(), dir));
   depenser();
   return 0;

@@ -5,6 +5,7 @@
 #include "characters/Tramer.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
+#include "engine/Mapping.h"
 #include "engine/OuvrirImage.h"
 
 Lancer::Lancer(const P_char& main, const char* nom, const char* ombre) {
@@ -43,6 +44,13 @@ SDL_Rect Lancer::point_main(SDL_Rect pos, int dir, float recul) {
   r.x = static_cast<Sint16>(dir == 1 ? x - 60.0f * z : x + 60.0f * z);
   r.y = static_cast<Sint16>(pos.y + 4.0f * z);
   return r;
+}
+
+SDL_Rect Lancer::point_monde(int x, int y, SDL_Rect pos) const {
+  x += general::Scrolling.x;
+  y += general::Scrolling.y;
+  if (porteur_dit) return Rect(pres16(x, porteur.x), pres16(y, porteur.y), pos.w, pos.h);
+  return Rect(borne16(x), borne16(y), pos.w, pos.h);
 }
 
 void Lancer::dessiner_main(SDL_Rect main) const {

@@ -18,6 +18,11 @@ class Lancer : public Armes {
   // The item in the hand: [0] full size, [1] half size.
   SDL_Surface* grenade[2] = {};
 
+  void set_porteur(SDL_Rect p) override {
+    porteur = p;
+    porteur_dit = true;
+  }
+
 #if GAME_EARLY
   // The early thrown kinds keep a player flag of their own beside the
   // weapon's; the carrier sets the weapon's, so this one stays false.
@@ -39,4 +44,11 @@ class Lancer : public Armes {
   void dessiner_main(SDL_Rect main) const;
   // One item fewer, whether or not what it made could stay in the world.
   void depenser() { --charge_actuelle; }
+  // The world point of the screen point (x, y), with pos's size: beside the
+  // carrier whichever way the camera wraps, and held at the world's edge.
+  SDL_Rect point_monde(int x, int y, SDL_Rect pos) const;
+
+ private:
+  SDL_Rect porteur = {0, 0, 0, 0};
+  bool porteur_dit = false;
 };

@@ -12,7 +12,7 @@ short Mineur::afficher_arme(SDL_Rect pos, int frame, int dir) {
   if (frame != 1) return 0;
   // On the ground just ahead of the carrier's feet.
   const int x = dir == GAUCHE ? pos.x - 10 : pos.x + 130;
-  SDL_Rect p = Rect(borne16(x + general::Scrolling.x), borne16(pos.y + 98 + general::Scrolling.y), pos.w, pos.h);
+  const SDL_Rect p = point_monde(x, pos.y + 98, pos);
   retenir(new Mine(p, get_camp()));
   depenser();
   return 0;

@@ -257,3 +257,13 @@ TEST_F(BordsEnBataille, WhatIsDroppedThrownOrFiredAtTheWorldsEdgeStaysThere) {
 // By the world's top edge a landing, a jump, a return above a post and an
 // aim by the right edge all stay by the edge they are at.
 TEST_F(SommetEnBataille, LandingJumpingRespawningAndAimingByTheTopStayThere) { au_sommet(); }
+
+// At every edge what the hero throws, lays or raises comes out beside him;
+// a shot aimed up into the void past the left edge climbs as aimed.
+TEST_F(BordsEnBataille, WhatIsThrownLaidOrRaisedAtEachOfTheWorldsEdgesComesOutBesideTheHero) {
+  const Lancers l = lancers_aux_bords();
+  EXPECT_EQ(l.lances, 16);
+  EXPECT_LE(l.objet, 300) << l.ou;
+  EXPECT_LE(l.reste, 1500) << l.ou;
+  EXPECT_LT(l.tir, 300);
+}

@@ -2,16 +2,25 @@
 // A battle on the demo plain by the world's 16-bit edges: an enemy killed as
 // he sinks to the bottom of deep water with no floor, then the hero on dry
 // ground at the right edge, firing and laying or throwing his fourth item.
-// How far from each edge what they left ever stood.
+// How far from each edge what they left ever stood. Then the hero at each
+// edge in turn, releasing each of his thrown and laid items.
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <string>
 
 #include "Bataille.h"
 #include "battle/JouerMap.h"
+#include "characters/InitierPersos.h"
 #include "engine/Constantes.h"
 #include "engine/Fonctions.h"
+#include "engine/Objets_Animes.h"
 #include "weapons/ArmeSol.h"
 #include "weapons/Armes.h"
+#include "weapons/Boucliers.h"
+#include "weapons/Explosion.h"
+#include "weapons/Fumi.h"
+#include "weapons/Fumigenes.h"
 #include "weapons/Grenades.h"
 #include "weapons/Mine.h"
 #include "weapons/TirV.h"
@@ -88,5 +97,114 @@ class BordsEnBataille : public Bataille {
     general::sous_marin = false;
     general::projectile_choisi = choisi;
     return b;
+  }
+
+  // How far from the hero, in x or y, what he released stood when first
+  // seen (`objet`), and what it left (`reste`: a blast or a smoke cloud,
+  // as far as the flight took it), with where the furthest of all stood.
+  struct Lancers {
+    int lances = 0;  // items seen, of the 16 released
+    int objet = 0, reste = 0;
+    std::string ou;
+    int tir = INT_MAX;  // the highest a shot flew, aimed up and left from the left edge
+  };
+  // The hero at the world's left and right edges on the ground, then at its
+  // top left and bottom right corners on a block (the bottom under deep
+  // water), facing the edge: each of his four items, one after the other.
+  // Last, back at the left edge, his gun aimed up beyond it.
+  Lancers lancers_aux_bords() {
+    struct Bord {
+      Sint16 x, y;
+      bool bloc, eau;
+      int16_t dir;
+    };
+    static constexpr Bord bords[] = {{-32740, 411, false, false, GAUCHE},
+                                     {32740, 411, false, false, DROITE},
+                                     {-32740, -32758, true, false, GAUCHE},
+                                     {32740, 32700, true, true, DROITE}};
+    Lancers r;
+    Mapping* bloc = nullptr;
+    const Bord* ici = nullptr;
+    uint64_t vu = 0;
+    int jusqua = 0;
+    auto relever = [&] {
+      uint64_t neuf = vu;
+      for (int32_t i = 0; i < Mapping::dernier_objet; ++i) {
+        Mapping* o = Mapping::Objets[i];
+        if (!Mapping::occupe(i) || o->numero <= vu) continue;
+        neuf = std::max(neuf, o->numero);
+        const bool objet = dynamic_cast<Grenades*>(o) || dynamic_cast<Fumigenes*>(o) || dynamic_cast<Boucliers*>(o) ||
+                           dynamic_cast<Mine*>(o);
+        const bool reste = dynamic_cast<Explosion*>(o) || dynamic_cast<Fumi*>(o) || dynamic_cast<Objets_Animes*>(o);
+        if (!ici || !(objet || reste)) continue;
+        const int e = std::max(std::abs(o->position.x - ici->x), std::abs(o->position.y - ici->y));
+        r.lances += objet;
+        if (e > std::max(r.objet, r.reste))
+          r.ou = std::to_string(o->position.x) + "," + std::to_string(o->position.y) + " from " +
+                 std::to_string(ici->x) + "," + std::to_string(ici->y);
+        int& pire = objet ? r.objet : r.reste;
+        pire = std::max(pire, e);
+      }
+      vu = neuf;
+    };
+    quand([] { return en_bataille() && Tramer::Hero->action == COURIR; }, [&] {
+      for (int i = 0; i < Tramer::nb_persos; ++i)
+        if (Tramer* t = Tramer::Persos[i]; t && t != Tramer::Hero) t->affichage = false;
+      relever();
+    });
+    for (const Bord& b : bords)
+      for (int k = 0; k < 4; ++k) {
+        quand([&] {
+          relever();
+          return Tramer::Hero->action == COURIR && images() > jusqua;
+        }, [&, k, pb = &b] {
+          Tramer* h = Tramer::Hero;
+          ici = pb;
+          general::sous_marin = pb->eau;
+          h->position.x = pb->x;
+          h->position.y = pb->y;
+          if (pb->bloc) {
+            if (!bloc) {
+              bloc = new Mapping();
+              bloc->physique = bloc->Tas = true;
+              bloc->camp = NUL;
+            }
+            bloc->position = Rect(pb->x, std::min(pb->y + h->TramePrincipale.h, INT16_MAX - 100), 0, 0);
+          }
+          delete h->ArmeSecondaire;
+          h->ArmeSecondaire = Reproduire_Arme(Projectiles[k]);
+          h->ArmeSecondaire->cycle.duree_de_depart -= 1001;
+          h->direction = pb->dir;
+          h->tirer2();
+          // The next edge once this one's smoke and blasts are out.
+          jusqua = k == 3 ? images() + 160 : 0;
+        });
+      }
+    quand([&] {
+      relever();
+      return images() > jusqua;
+    }, [&] {
+      ici = nullptr;
+      Tramer::Hero->position.x = bords[0].x;
+      Tramer::Hero->position.y = bords[0].y;
+      general::sous_marin = false;
+    }, 0);
+    quand([&] {
+      Tramer::Hero->cible = Rect(100, 0, 0, 0);
+      Souris[1] = true;
+      for (int32_t i = 0; i < Mapping::dernier_objet; ++i)
+        if (auto* t = dynamic_cast<TirV*>(Mapping::Objets[i]); Mapping::occupe(i) && t && t->numero > vu && t->gethero())
+          r.tir = std::min(r.tir, static_cast<int>(t->y));
+      return images() > jusqua + 60;
+    }, [] {
+      Souris[1] = false;
+      fermer();
+    }, 0);
+    accrocher(4000);
+    testing::internal::CaptureStdout();
+    JouerMap(0, 0);
+    testing::internal::GetCapturedStdout();
+    general::sous_marin = false;
+    return r;
   }
 };
