@@ -271,10 +271,12 @@ bool Vehicule::controlj() {
 // ---- Boarding and leaving ----
 
 void Vehicule::interragir(Mapping* O) {
-  // Hidden, he is aboard a vehicle already (this one or another): one at a
-  // time, or two would take turns setting where he is.
-  if (!O || refuse() || !O->affichage) return;
+  if (!O || refuse()) return;
   if (camp == NUL) camp = O->camp;
+  // Hidden, he is aboard a vehicle already (this one or another): one at a
+  // time, or two would take turns setting where he is. Only the seat is
+  // refused: a neutral vehicle he touches still takes his camp.
+  if (!O->affichage) return;
   // A wreck is never driven again here: whoever got in would stay there for
   // good. The earlier wrecks were still driven, and left with the use key.
   if (!early && !physique) return;

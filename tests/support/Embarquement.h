@@ -121,7 +121,7 @@ class Embarquement : public Bataille {
                                         {DIVERS, 3, 200, y}}));
     struct {
       int au_depart = -1, a_la_cle = -1;
-      bool autre = false, retour = false;
+      bool autre = false, retour = false, camps = false;
     } d;
     Vehicule *t = nullptr, *t2 = nullptr, *premier = nullptr, *autre = nullptr;
     Tramer *h = nullptr, *allie = nullptr;
@@ -143,6 +143,7 @@ class Embarquement : public Bataille {
         else if (p->camp == ENNEMI) p->affichage = false;  // out of the battle
       if (!allie) return fermer();
       d.au_depart = tenu_par(allie);
+      d.camps = Vehicule::Vehicules[0]->camp == ALLIE && Vehicule::Vehicules[1]->camp == ALLIE;
       h->position.x = static_cast<Sint16>(t->position.x + 40);
       h->position.y = t->position.y;
       cle(true);
@@ -184,6 +185,7 @@ class Embarquement : public Bataille {
     EXPECT_EQ(JouerMap(0, 0), 3);
     EXPECT_TRUE(fini());
     EXPECT_EQ(d.au_depart, 1) << "the boarding pass at the map's start";
+    EXPECT_TRUE(d.camps) << "the vehicle he did not board takes his camp all the same";
     EXPECT_EQ(d.a_la_cle, 1) << "the use key over two";
     EXPECT_TRUE(d.autre) << "out of the first, he boards the other";
     EXPECT_TRUE(d.retour) << "out of that one's wreck, he boards again";
