@@ -262,4 +262,6 @@ bool CollisionavecHero(Mapping* h);
 Armes* changerdarme(Armes* old, Armes** inv, int taille);
 // The player's soldier drops its main weapon for a copy of `ar`.
 void PrendreArme(Armes* ar);
+// Out of the scope stance, as its key takes him out; nothing outside it.
+void baisser_lunette(Tramer* t);
 void ajouter_munition_hero(int nb);

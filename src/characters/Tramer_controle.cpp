@@ -280,7 +280,10 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
         ArmeSecondaire = changerdarme(ArmeSecondaire, Inventaire2, 2);
         if (ArmeSecondaire) ArmeSecondaire->cycle.remise_a_zero();
       }
-    } else if (ArmePrincipale && Inventaire && ArmePrincipale->cycle.cycle(250) == 3 && action != VISER) {
+    } else if (ArmePrincipale && Inventaire && ArmePrincipale->cycle.cycle(250) == 3 && action != VISER &&
+               action != TIRER_VISER) {
+      // Firing through the scope is still the scope: a pistol swapped in
+      // between two shots would be left in it, with no key to lower it.
       general::pistolet_choisi = ArmePrincipale->get_id();
       ArmePrincipale = changerdarme(ArmePrincipale, Inventaire, 1);
       if (ArmePrincipale) {
@@ -299,9 +302,7 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     const bool lunette = ArmePrincipale && ArmePrincipale->get_snipe();
     if (lunette && evenementie.cycle(200) == 3 && tient(controles::C_VISER)) {
       if (action == VISER) {
-        diffusion = 0;
-        action = COURIR;
-        bras_en_cours = ArmePrincipale->type;
+        baisser_lunette(this);
       } else {
         action = VISER;
         cible.x = court16(direction == GAUCHE ? position.x - W / 2 : position.x);
@@ -487,6 +488,16 @@ void PrendreArme(Armes* ar) {
   if (!copie) return;
   delete h->ArmePrincipale;
   h->ArmePrincipale = copie;
+  // A gun with no scope is not looked through: the scope comes down as its
+  // key would take it down, which that gun no longer could.
+  if (!copie->get_snipe()) baisser_lunette(h);
+}
+
+void baisser_lunette(Tramer* t) {
+  if (!t || (t->action != VISER && t->action != TIRER_VISER)) return;
+  t->diffusion = 0;
+  t->action = COURIR;
+  if (t->ArmePrincipale) t->bras_en_cours = t->ArmePrincipale->type;
 }
 
 void ajouter_munition_hero(int) {

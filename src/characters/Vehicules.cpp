@@ -41,17 +41,6 @@ bool est_hero(const Mapping* o) {
   return o && general::hero >= 0 && o->element_actuel == static_cast<uint32_t>(general::hero);
 }
 
-// Seen again, the hero lowers his scope as its key would: raised, it would
-// hold the view on the screen point the pointer gave the vehicle, far from
-// him, whether he left by the key or with the wreck.
-void baisser_lunette(Mapping* o) {
-  auto* t = dynamic_cast<Tramer*>(o);
-  if (!t || (t->action != VISER && t->action != TIRER_VISER)) return;
-  t->diffusion = 0;
-  t->action = COURIR;
-  if (t->ArmePrincipale) t->bras_en_cours = t->ArmePrincipale->type;
-}
-
 Armes* copie_catalogue(int i) {
   Armes* a = Reproduire_Arme(Element::ArmesPrincipales[i]);
   if (!a) {
@@ -271,10 +260,12 @@ bool Vehicule::controlj() {
 // ---- Boarding and leaving ----
 
 void Vehicule::interragir(Mapping* O) {
-  // Hidden, he is aboard a vehicle already (this one or another): one at a
-  // time, or two would take turns setting where he is.
-  if (!O || refuse() || !O->affichage) return;
+  if (!O || refuse()) return;
   if (camp == NUL) camp = O->camp;
+  // Hidden, he is aboard a vehicle already (this one or another): one at a
+  // time, or two would take turns setting where he is. Only the seat is
+  // refused: a neutral vehicle he touches still takes his camp.
+  if (!O->affichage) return;
   // A wreck is never driven again here: whoever got in would stay there for
   // good. The earlier wrecks were still driven, and left with the use key.
   if (!early && !physique) return;
@@ -340,7 +331,10 @@ void Vehicule::sortir_joueur() {
   if (h < 0) return;
   Mapping* hero = passagers[h];
   RetirerPassager(h);
-  baisser_lunette(hero);
+  // Seen again, he lowers his scope: raised, it would hold the view on the
+  // screen point the pointer gave the vehicle, far from him, whether he left
+  // by the key or with the wreck.
+  baisser_lunette(dynamic_cast<Tramer*>(hero));
   centre_scrolling = general::hero >= 0 && general::hero < dernier_objet ? Objets[general::hero] : nullptr;
   ES.remise_a_zero();
 }

@@ -187,3 +187,7 @@ TEST_F(BordEnBataille, AHeroLeavingTheTurretFromHisScopeIsBackInViewByKeyOrFromI
 TEST_F(BordEnBataille, ASoldierAboardOneVehicleBoardsNoOtherAtTheStartOrByTheUseKey) {
   un_vehicule_a_la_fois();
 }
+
+TEST_F(BordEnBataille, TheHeroIsNeverInHisScopeStanceWithAGunThatHasNoneBySwapOrPickUp) {
+  changer_de_fusil_en_visant();
+}

@@ -244,3 +244,7 @@ TEST_F(BordAncien, AHeroLeavingTheTurretFromHisScopeIsBackInViewByKeyOrFromItsWr
 TEST_F(BordAncien, ASoldierAboardOneVehicleBoardsNoOtherAtTheStartOrByTheUseKey) {
   un_vehicule_a_la_fois();
 }
+
+TEST_F(BordAncien, TheHeroIsNeverInHisScopeStanceWithAGunThatHasNoneBySwapOrPickUp) {
+  changer_de_fusil_en_visant();
+}

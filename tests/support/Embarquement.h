@@ -1,22 +1,26 @@
 #pragma once
 // Whole battles in which soldiers board vehicles, run alike by both
 // programs: the hero leaving the plain's turret from his scope stance, and
-// soldiers standing where two vehicles stand.
+// soldiers standing where two vehicles stand. And the hero changing guns in
+// his scope stance, as he lowers it.
 #include <cstring>
 
 #include "../battle/CarteEssai.h"
 #include "Bataille.h"
 #include "battle/JouerMap.h"
 #include "characters/Vehicules.h"
+#include "weapons/ArmeSol.h"
 
 class Embarquement : public Bataille {
  protected:
   void SetUp() override {
     Bataille::SetUp();
     fusil_ = general::fusil_choisi;
+    pistolet_ = general::pistolet_choisi;
   }
   void TearDown() override {
     general::fusil_choisi = fusil_;
+    general::pistolet_choisi = pistolet_;
     Bataille::TearDown();
   }
   static void appuyer(int k, bool bas) {
@@ -121,7 +125,7 @@ class Embarquement : public Bataille {
                                         {DIVERS, 3, 200, y}}));
     struct {
       int au_depart = -1, a_la_cle = -1;
-      bool autre = false, retour = false;
+      bool autre = false, retour = false, camps = false;
     } d;
     Vehicule *t = nullptr, *t2 = nullptr, *premier = nullptr, *autre = nullptr;
     Tramer *h = nullptr, *allie = nullptr;
@@ -143,6 +147,7 @@ class Embarquement : public Bataille {
         else if (p->camp == ENNEMI) p->affichage = false;  // out of the battle
       if (!allie) return fermer();
       d.au_depart = tenu_par(allie);
+      d.camps = Vehicule::Vehicules[0]->camp == ALLIE && Vehicule::Vehicules[1]->camp == ALLIE;
       h->position.x = static_cast<Sint16>(t->position.x + 40);
       h->position.y = t->position.y;
       cle(true);
@@ -184,11 +189,55 @@ class Embarquement : public Bataille {
     EXPECT_EQ(JouerMap(0, 0), 3);
     EXPECT_TRUE(fini());
     EXPECT_EQ(d.au_depart, 1) << "the boarding pass at the map's start";
+    EXPECT_TRUE(d.camps) << "the vehicle he did not board takes his camp all the same";
     EXPECT_EQ(d.a_la_cle, 1) << "the use key over two";
     EXPECT_TRUE(d.autre) << "out of the first, he boards the other";
     EXPECT_TRUE(d.retour) << "out of that one's wreck, he boards again";
   }
 
+  // In the O-LD's scope, firing, the hero presses the main weapon key; then,
+  // the button let go, the pick-up key over a dropped rifle that has no
+  // scope. Never is he in the scope stance with a gun that has none.
+  void changer_de_fusil_en_visant() {
+    general::fusil_choisi = 2;  // the O-LD
+    Tramer* h = nullptr;
+    int n = 0;
+    bool garde = false, pris = false;
+    auto vise = [&h] { return h->action == VISER || h->action == TIRER_VISER; };
+    quand(en_bataille, [&] {
+      h = Tramer::Hero;
+      for (int i = 0; i < Tramer::nb_persos; ++i)
+        if (Tramer* t = Tramer::Persos[i]; t != h) t->affichage = false;
+    });
+    puis([] { appuyer(controles::C_VISER, true); });
+    quand(vise, [&] {
+      appuyer(controles::C_VISER, false);
+      Souris[SDL_BUTTON_LEFT] = true;
+      appuyer(controles::C_ARMEP, true);
+    });
+    // Two shots' time, or till the gun is another.
+    quand([&] { return h->ArmePrincipale->get_id() != 2 || ++n > 80; }, [&] {
+      appuyer(controles::C_ARMEP, false);
+      Souris[SDL_BUTTON_LEFT] = false;
+    }, 0);
+    puis([&] {
+      garde = h->ArmePrincipale->get_id() == 2 && h->action == VISER;
+      new ArmeSol(ArmesPrincipales[0], h->position);  // the QD-AR
+      appuyer(101, true);
+    }, 60);
+    puis([&] {
+      appuyer(101, false);
+      pris = h->ArmePrincipale->get_id() == 0 && h->action == COURIR;
+      fermer();
+    }, 50);
+    accrocher();
+    EXPECT_EQ(JouerMap(0, 0), 3);
+    EXPECT_TRUE(fini());
+    EXPECT_TRUE(garde) << "the weapon key does nothing in the scope, firing or not";
+    EXPECT_TRUE(pris) << "the rifle picked up lowers the scope";
+  }
+
  private:
   int fusil_ = 0;
+  int pistolet_ = 0;
 };
