@@ -587,12 +587,14 @@ void Vehicule::Tirs() {
         const bool hero = controlj();
         SDL_Rect Q = cible;
         if (hero) {
-          Q.x = static_cast<Sint16>(Q.x + general::Scrolling.x);
-          Q.y = static_cast<Sint16>(Q.y + general::Scrolling.y);
+          // Read beside the gun: by the left or top edge the view wraps, and
+          // a sight in the void beyond would turn the turret away from it.
+          Q.x = pres16(Q.x + general::Scrolling.x, S.x);
+          Q.y = pres16(Q.y + general::Scrolling.y, S.y);
         }
         if (SDL_Surface* v = ArmesVehic[0] ? ArmesVehic[0]->viseur : nullptr) {
-          Q.x = static_cast<Sint16>(Q.x - v->w / 2);
-          Q.y = static_cast<Sint16>(Q.y - v->h / 2);
+          Q.x = borne16(Q.x - v->w / 2);
+          Q.y = borne16(Q.y - v->h / 2);
         }
         const double a = angle_vers(S, Q);
         const int lt = Tourelle ? Tourelle->w : 0;

@@ -179,6 +179,15 @@ TEST_F(Conduite, GunsFireAheadOrStraightDownAndAnUnusedGunNever) {
   ASSERT_EQ(trouver<TirV>().size(), 3u);
   for (TirV* t : trouver<TirV>()) EXPECT_GT(t->position.x, 0);
   for (TirV* t : trouver<TirV>()) EXPECT_GT(t->position.y, 0);
+  // At the left edge, where the view wraps, aimed into the void beyond: it turns left.
+  v->direction = GAUCHE;
+  v->position = Rect(INT16_MIN, 100, 0, 0);
+  general::Scrolling = Rect(static_cast<Sint16>(v->position.x + v->TramePrincipale.w / 2 - 480), 0, 0, 0);
+  v->set_cible(Rect(0, 300, 0, 0));
+  Horloge::avancer(1000);
+  v->comportement();
+  ASSERT_EQ(trouver<TirV>().size(), 4u);
+  EXPECT_LT(trouver<TirV>()[3]->position.x, v->position.x + v->TramePrincipale.w / 2);
   bouton(SDL_BUTTON_RIGHT) = false;
   v->sortir_joueur();
 

@@ -191,6 +191,15 @@ TEST_F(VehiculeAncien, TheTurretFiresFromUpAndAheadOfItsPivotWithoutRecoilAndThe
   EXPECT_EQ(tourelle->lieux[0].y, static_cast<int>(sy - std::fabs(std::sin(a)) * w));
   EXPECT_GT(tourelle->lieux[0].x, sx + 60);
   EXPECT_EQ(v->cible.y, sy + 300) << "no recoil";
+  // Driven at the left edge, where the view wraps, aimed into the void beyond: it turns left.
+  monter(v, hero(0, 0));
+  v->position = Rect(INT16_MIN, 100, 0, 0);
+  general::Scrolling = Rect(static_cast<Sint16>(v->position.x + v->TramePrincipale.w / 2 - 480), 0, 0, 0);
+  v->cible = Rect(0, 300, 0, 0);
+  v->Tirs();
+  ASSERT_EQ(tourelle->angles.size(), 2u);
+  EXPECT_GT(tourelle->angles[1], 90.0);
+  EXPECT_LT(tourelle->angles[1], 270.0);
   l->direction = GAUCHE;
   l->tirer[0] = true;
   l->Tirs();
