@@ -305,8 +305,10 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
         baisser_lunette(this);
       } else {
         action = VISER;
-        cible.x = court16(direction == GAUCHE ? position.x - W / 2 : position.x);
-        cible.y = court16(position.y - H);
+        // The scope looks out from where he stands, and stops at the world's
+        // edge: wrapped, it would look at the far edge, or the ground below.
+        cible.x = borne16(direction == GAUCHE ? position.x - W / 2 : position.x);
+        cible.y = borne16(position.y - H);
       }
       evenementie.remise_a_zero();
     }
@@ -314,10 +316,10 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     if (ArmePrincipale) ArmePrincipale->sethero(true);
     if (action == VISER || action == TIRER_VISER) {
       En_mouvement = false;
-      if (tient(controles::C_GAUCHE)) cible.x = court16(cible.x - 20);
-      if (tient(controles::C_DROITE)) cible.x = court16(cible.x + 20);
-      if (tient(controles::C_BAS)) cible.y = court16(cible.y - 20);
-      if (tient(controles::C_HAUT)) cible.y = court16(cible.y + 20);
+      if (tient(controles::C_GAUCHE)) cible.x = pas16(cible.x, -20);
+      if (tient(controles::C_DROITE)) cible.x = pas16(cible.x, 20);
+      if (tient(controles::C_BAS)) cible.y = pas16(cible.y, -20);
+      if (tient(controles::C_HAUT)) cible.y = pas16(cible.y, 20);
     } else {
       const bool g = tient(controles::C_GAUCHE), d = tient(controles::C_DROITE);
       En_mouvement = g != d;

@@ -2,16 +2,20 @@
 // A battle on the demo plain by the world's top edge: the hero and an enemy
 // dropped from it onto a ledge just below, the enemy then aiming by the
 // world's right edge and coming back above his camp's posts raised to the
-// top, and the hero jumping from a ledge 120 px below the top. Each stays
-// by the edge he is at, never at the far one.
+// top, and the hero jumping from a ledge 120 px below the top, then looking
+// through his scope from the top left corner. Each stays by the edge he is
+// at, never at the far one.
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 #include "Bataille.h"
 #include "battle/JouerMap.h"
+#include "characters/InitierPersos.h"
 #include "engine/Constantes.h"
 #include "engine/Obstacle.h"
 #include "engine/cc.h"
+#include "weapons/Armes.h"
 
 class SommetEnBataille : public Bataille {
  protected:
@@ -20,6 +24,7 @@ class SommetEnBataille : public Bataille {
     int visee = 0, x = 0, revenu = 0;    // the enemy's aim by the right edge, where he stood, and came back
     int haut = INT_MAX, bas = INT_MIN;   // the highest and the lowest the hero stood in his jump
     int fin = INT_MAX, debout = 0;       // and where he stood after it, and on the ledge
+    int vue = 0, jusqua = 0;             // how far his scope's view ever was from him
     Tramer* h = nullptr;
     Tramer* e = nullptr;
     Obstacle* corniche = nullptr;
@@ -66,6 +71,25 @@ class SommetEnBataille : public Bataille {
       return h->action == COURIR;
     }, [&] {
       fin = h->position.y;
+      // On the ledge moved to the world's left edge, he raises the O-LD's
+      // scope facing left and moves it on, left and up, past both edges.
+      corniche->position.x = INT16_MIN;
+      h->position.x = -32740;
+      h->direction = GAUCHE;
+      delete h->ArmePrincipale;
+      h->ArmePrincipale = Reproduire_Arme(ArmesPrincipales[2]);
+      Touches[controles::C_VISER] = true;
+    }, 0);
+    quand([&] { return h->action == VISER; }, [&] {
+      jusqua = images() + 10;
+      Touches[controles::C_VISER] = false;
+      Touches[controles::C_GAUCHE] = Touches[controles::C_BAS] = true;
+    });
+    quand([&] {
+      vue = std::max({vue, std::abs(general::Scrolling.x - h->position.x), std::abs(general::Scrolling.y - h->position.y)});
+      return images() > jusqua;
+    }, [&] {
+      Touches[controles::C_GAUCHE] = Touches[controles::C_BAS] = false;
       fermer();
     }, 0);
     accrocher(1500);
@@ -80,5 +104,6 @@ class SommetEnBataille : public Bataille {
     EXPECT_EQ(haut, INT16_MIN) << "the jump stops at the top";
     EXPECT_EQ(bas, debout) << "and comes back down";
     EXPECT_EQ(fin, debout) << "onto the ledge";
+    EXPECT_LT(vue, 1000) << "his scope looks out from the corner he stands in";
   }
 };
