@@ -10,7 +10,8 @@ FlammeV::FlammeV(SDL_Rect muzzle, double angle, int dir, int rangee) : Mapping(s
   nb_frame = cadres_tournes(general::Flammes[rangee >= 0 && rangee < 4 ? rangee : 0], dir, angle, image);
   const int w = image[0] ? image[0]->w : 0, h = image[0] ? image[0]->h : 0;
   TramePrincipale = Rect(0, 0, w, h);
-  position = Rect(muzzle.x - w / 2, muzzle.y - h / 2, muzzle.w, muzzle.h);
+  // Centred on a muzzle at the world's edge, it stays at that edge.
+  position = Rect(borne16(muzzle.x - w / 2), borne16(muzzle.y - h / 2), muzzle.w, muzzle.h);
   direction = static_cast<int16_t>(dir);
   layer = 6;
   physique = false;

@@ -125,6 +125,10 @@ TEST_F(Balle, FlashesLastTheirFrames) {
   auto* v = new FlammeV(Rect(200, 200, 0, 0), 30, DROITE, 0);
   ASSERT_EQ(v->nb_frame, 2);
   EXPECT_EQ(v->position.x, 200 - v->TramePrincipale.w / 2);
+  // A muzzle at the world's left or top edge flashes there, not at the far one.
+  auto* bord = new FlammeV(Rect(INT16_MIN, INT16_MIN, 0, 0), 30, GAUCHE, 0);
+  EXPECT_EQ(bord->position.x, INT16_MIN);
+  EXPECT_EQ(bord->position.y, INT16_MIN);
   v->blit_only();
   EXPECT_EQ(v->frame_en_cours, 0);
   v->bliting();
