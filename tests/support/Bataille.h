@@ -69,6 +69,15 @@ class Bataille : public Banc, public Deroulement {
       if (en_bataille() && general::debut_partie) ++departs_;
     });
   }
+  // The demo plain played under the script, with the earlier build's trace
+  // of aimed shots on stdout kept out of the test's output.
+  int jouer_plaine_en_silence(int limite) {
+    accrocher(limite);
+    testing::internal::CaptureStdout();
+    const int r = JouerMap(0, 0);
+    testing::internal::GetCapturedStdout();
+    return r;
+  }
   // Battles started, seen from their first frame.
   int departs() const { return departs_; }
 

@@ -90,10 +90,7 @@ class BordsEnBataille : public Bataille {
       Souris[1] = false;
       fermer();
     }, 0);
-    accrocher(1500);
-    testing::internal::CaptureStdout();
-    JouerMap(0, 0);
-    testing::internal::GetCapturedStdout();
+    jouer_plaine_en_silence(1500);
     general::sous_marin = false;
     general::projectile_choisi = choisi;
     return b;
@@ -112,7 +109,7 @@ class BordsEnBataille : public Bataille {
   // top left and bottom right corners on a block (the bottom under deep
   // water), facing the edge: each of his four items, one after the other.
   // Last, back at the left edge, his gun aimed up beyond it.
-  Lancers lancers_aux_bords() {
+  void lancers_aux_bords() {
     struct Bord {
       Sint16 x, y;
       bool bloc, eau;
@@ -200,11 +197,11 @@ class BordsEnBataille : public Bataille {
       Souris[1] = false;
       fermer();
     }, 0);
-    accrocher(4000);
-    testing::internal::CaptureStdout();
-    JouerMap(0, 0);
-    testing::internal::GetCapturedStdout();
+    jouer_plaine_en_silence(4000);
     general::sous_marin = false;
-    return r;
+    EXPECT_EQ(r.lances, 16);
+    EXPECT_LE(r.objet, 300) << r.ou;
+    EXPECT_LE(r.reste, 1500) << r.ou;
+    EXPECT_LT(r.tir, 300);
   }
 };

@@ -15,6 +15,7 @@
 #include "engine/Fonctions.h"
 #include "weapons/Boucliers.h"
 #include "weapons/Explosion.h"
+#include "weapons/Lancer.h"
 #include "weapons/Projectiles.h"
 
 class EjectionEnBataille : public Bataille {
@@ -72,10 +73,7 @@ class EjectionEnBataille : public Bataille {
       b.pv_apres = e->stats.pv_restants;
       fermer();
     }, 0);
-    accrocher(1500);
-    testing::internal::CaptureStdout();
-    JouerMap(0, 0);
-    testing::internal::GetCapturedStdout();
+    jouer_plaine_en_silence(1500);
     return b;
   }
 
@@ -87,7 +85,7 @@ class EjectionEnBataille : public Bataille {
     int depensees[2] = {};     // items a throw hit for 10 at frame 2 spent
     bool de_zero[2] = {};      // hit at a blow's frame 1, the hero down, the enemy dead: from frame 0
   };
-  Gestes coups_et_jets_sous_le_feu() {
+  void coups_et_jets_sous_le_feu() {
     Gestes g;
     Tramer* s[2] = {};
     Boucliers* cible[2] = {};
@@ -173,12 +171,15 @@ class EjectionEnBataille : public Bataille {
       g.de_zero[i] = t->diffusion == 0 && (i == 0 ? t->action == ETRE_EJECTE : !t->vivant);
     });
     puis(fermer, 10);
-    accrocher(3000);
-    testing::internal::CaptureStdout();
-    JouerMap(0, 0);
-    testing::internal::GetCapturedStdout();
+    jouer_plaine_en_silence(3000);
     touche(controles::C_ARMES) = bouton(3) = false;
-    return g;
+    for (int i : {0, 1}) {
+      EXPECT_LT(g.duree_coup[i], 1000) << i;
+      EXPECT_TRUE(g.frappe[i]) << i;
+      EXPECT_EQ(g.depensees[i], 1) << i;
+      EXPECT_TRUE(g.de_zero[i]) << i;
+    }
+    EXPECT_EQ(g.plus_bas, Lancer::NB_ITEMS);
   }
 
   // The hero's pace once a blow is cut by a knock-down, once one is cut by
@@ -235,10 +236,7 @@ class EjectionEnBataille : public Bataille {
     lancer(30);
     mesurer();
     puis(fermer, 10);
-    accrocher(3000);
-    testing::internal::CaptureStdout();
-    JouerMap(0, 0);
-    testing::internal::GetCapturedStdout();
+    jouer_plaine_en_silence(3000);
     touche(controles::C_DISCRET) = touche(controles::C_SAUT) = touche(controles::C_ARMES) = bouton(3) = false;
     return v;
   }

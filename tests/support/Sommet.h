@@ -92,10 +92,7 @@ class SommetEnBataille : public Bataille {
       Touches[controles::C_GAUCHE] = Touches[controles::C_BAS] = false;
       fermer();
     }, 0);
-    accrocher(1500);
-    testing::internal::CaptureStdout();
-    JouerMap(0, 0);
-    testing::internal::GetCapturedStdout();
+    jouer_plaine_en_silence(1500);
     EXPECT_TRUE(fini());
     EXPECT_EQ(pose[0], INT16_MIN) << "the hero landed on the ledge";
     EXPECT_EQ(pose[1], INT16_MIN) << "the enemy landed on the ledge";
