@@ -316,10 +316,10 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     if (ArmePrincipale) ArmePrincipale->sethero(true);
     if (action == VISER || action == TIRER_VISER) {
       En_mouvement = false;
-      if (tient(controles::C_GAUCHE)) cible.x = pas16(cible.x, -20);
-      if (tient(controles::C_DROITE)) cible.x = pas16(cible.x, 20);
-      if (tient(controles::C_BAS)) cible.y = pas16(cible.y, -20);
-      if (tient(controles::C_HAUT)) cible.y = pas16(cible.y, 20);
+      if (tient(controles::C_GAUCHE)) cible.x = borne16(cible.x - 20);
+      if (tient(controles::C_DROITE)) cible.x = borne16(cible.x + 20);
+      if (tient(controles::C_BAS)) cible.y = borne16(cible.y - 20);
+      if (tient(controles::C_HAUT)) cible.y = borne16(cible.y + 20);
     } else {
       const bool g = tient(controles::C_GAUCHE), d = tient(controles::C_DROITE);
       En_mouvement = g != d;
@@ -471,10 +471,9 @@ void Tramer::evenement_hero(int controlej, bool mouvement) {
     // neither may kick the aim.
     if (avant > 0 && arme->get_charge_actuelle() < avant) {
       const int signe = Horloge::hasard() % 2 ? 1 : -1;
-      const int recul = static_cast<int>(cible.y + signe * arme->get_force() * 0.7);
-      // The hero aims on the screen or the view, which wraps with the world;
-      // a computer soldier aims in the world, held at its edge.
-      const Sint16 y = classe == HERO ? static_cast<Sint16>(recul) : borne16(recul);
+      // Held at the world's edge: a kick past it would send a computer
+      // soldier's aim, or the hero's scope, to the far one.
+      const Sint16 y = borne16(static_cast<int>(cible.y + signe * arme->get_force() * 0.7));
       if (classe == HERO && action != TIRER_VISER) Horloge::deplacer_souris(cible.x, y);
       cible.y = y;
     }

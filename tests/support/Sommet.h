@@ -72,7 +72,8 @@ class SommetEnBataille : public Bataille {
     }, [&] {
       fin = h->position.y;
       // On the ledge moved to the world's left edge, he raises the O-LD's
-      // scope facing left and moves it on, left and up, past both edges.
+      // scope facing left and moves it on, left and up, past both edges,
+      // firing: the gun kicks it too.
       corniche->position.x = INT16_MIN;
       h->position.x = -32740;
       h->direction = GAUCHE;
@@ -81,15 +82,15 @@ class SommetEnBataille : public Bataille {
       Touches[controles::C_VISER] = true;
     }, 0);
     quand([&] { return h->action == VISER; }, [&] {
-      jusqua = images() + 10;
+      jusqua = images() + 160;
       Touches[controles::C_VISER] = false;
-      Touches[controles::C_GAUCHE] = Touches[controles::C_BAS] = true;
+      Touches[controles::C_GAUCHE] = Touches[controles::C_BAS] = Souris[SDL_BUTTON_LEFT] = true;
     });
     quand([&] {
       vue = std::max({vue, std::abs(general::Scrolling.x - h->position.x), std::abs(general::Scrolling.y - h->position.y)});
       return images() > jusqua;
     }, [&] {
-      Touches[controles::C_GAUCHE] = Touches[controles::C_BAS] = false;
+      Touches[controles::C_GAUCHE] = Touches[controles::C_BAS] = Souris[SDL_BUTTON_LEFT] = false;
       fermer();
     }, 0);
     jouer_plaine_en_silence(1500);
