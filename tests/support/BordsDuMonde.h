@@ -104,10 +104,12 @@ class BordsEnBataille : public Bataille {
     int objet = 0, reste = 0;
     std::string ou;
     int tir = INT_MAX;  // the highest a shot flew, aimed up and left from the left edge
+    int saut = 0, pose = 0;  // how far he jumped from where he stood, and landed off his footing
   };
   // The hero at the world's left and right edges on the ground, then at its
   // top left and bottom right corners on a block (the bottom under deep
-  // water), facing the edge: each of his four items, one after the other.
+  // water), facing the edge: each of his four items, one after the other,
+  // then a jump.
   // Last, back at the left edge, his gun aimed up beyond it.
   void lancers_aux_bords() {
     struct Bord {
@@ -149,7 +151,8 @@ class BordsEnBataille : public Bataille {
         if (Tramer* t = Tramer::Persos[i]; t && t != Tramer::Hero) t->affichage = false;
       relever();
     });
-    for (const Bord& b : bords)
+    int depart = 0;
+    for (const Bord& b : bords) {
       for (int k = 0; k < 4; ++k) {
         quand([&] {
           relever();
@@ -177,6 +180,23 @@ class BordsEnBataille : public Bataille {
           jusqua = k == 3 ? images() + 160 : 0;
         });
       }
+      // Then he jumps, and comes down on what he stood on.
+      quand([&] {
+        relever();
+        return Tramer::Hero->action == COURIR && images() > jusqua;
+      }, [&] {
+        depart = Tramer::Hero->position.y;
+        Touches[controles::C_SAUT] = true;
+      });
+      quand([&] {
+        Touches[controles::C_SAUT] = false;
+        r.saut = std::max(r.saut, std::abs(Tramer::Hero->position.y - depart));
+        return Tramer::Hero->action == COURIR;
+      }, [&, pb = &b] {
+        const int sol = pb->bloc ? bloc->position.y - Tramer::Hero->TramePrincipale.h + 8 : depart;
+        r.pose = std::max(r.pose, std::abs(Tramer::Hero->position.y - sol));
+      }, 0);
+    }
     quand([&] {
       relever();
       return images() > jusqua;
@@ -203,5 +223,8 @@ class BordsEnBataille : public Bataille {
     EXPECT_LE(r.objet, 300) << r.ou;
     EXPECT_LE(r.reste, 1500) << r.ou;
     EXPECT_LT(r.tir, 300);
+    EXPECT_GT(r.saut, 0);
+    EXPECT_LT(r.saut, 300) << "a jump at each edge";
+    EXPECT_EQ(r.pose, 0) << "comes down on what he stood on";
   }
 };
